@@ -1,0 +1,128 @@
+#include "detection/RegexDetector.h"
+
+#include <unicode/regex.h>
+#include <unicode/utext.h>
+
+#include <algorithm>
+
+#include "detection/LineText.h"
+#include "detection/MatcherPool.h"
+
+namespace tarnveil {
+
+namespace {
+
+// Work allowance per rule and line: workBase units plus one unit per workCharsPerUnit UTF-16
+// units of the line. One unit is ten thousand backtracking steps of the engine.
+constexpr int32_t workBase = 20;
+constexpr int32_t workCharsPerUnit = 100;
+
+void attach(icu::RegexMatcher& matcher, const LineText& line)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UText text = UTEXT_INITIALIZER;
+    utext_openUChars(&text, reinterpret_cast<const UChar*>(line.utf16()), line.utf16Length(), &status);
+    matcher.reset(&text);
+    utext_close(&text);
+    matcher.setTimeLimit(RegexDetector::workLimit(line.utf16Length()), status);
+}
+
+} // namespace
+
+RegexDetector::Rule::Rule(std::string_view pattern, RegexOptions options, int captureGroup, Validator validate)
+    : matchers_(std::make_shared<MatcherPool>(pattern, options)),
+      options_(options),
+      captureGroup_(captureGroup),
+      validate_(std::make_shared<const Validator>(std::move(validate)))
+{
+}
+
+const std::string& RegexDetector::Rule::pattern() const { return matchers_->pattern(); }
+
+void RegexDetector::Rule::collect(const LineText& line, std::vector<TextRange>& out) const
+{
+    auto matcher = matchers_->acquire();
+    attach(*matcher, line);
+    int32_t searchedUpTo = 0;
+    for (;;) {
+        UErrorCode status = U_ZERO_ERROR;
+        if (!matcher->find(status)) {
+            if (U_FAILURE(status)) {
+                // Out of work allowance (or backtracking memory): fail closed over what is left.
+                const int32_t from = line.boundaryAtOrBefore(searchedUpTo);
+                out.push_back(TextRange{line.byteOffset(from), line.utf8().size()});
+            }
+            return;
+        }
+        searchedUpTo = static_cast<int32_t>(matcher->end(status));
+        const auto start = static_cast<int32_t>(matcher->start(captureGroup_, status));
+        const auto end = static_cast<int32_t>(matcher->end(captureGroup_, status));
+        if (U_FAILURE(status) || start < 0) {
+            continue; // the group took no part in this match
+        }
+        const auto range = line.toRange(start, end);
+        if (!range) {
+            continue;
+        }
+        const auto& validate = *validate_;
+        if (validate && !validate(line.utf8().substr(range->start, range->length()))) {
+            continue;
+        }
+        out.push_back(*range);
+    }
+}
+
+RegexDetector::RegexDetector(std::string id, DetectionCategory category, Severity severity, std::vector<Rule> rules)
+    : id_(std::move(id)), category_(category), severity_(severity), rules_(std::move(rules))
+{
+}
+
+RegexDetector::RegexDetector(std::string id, DetectionCategory category, Severity severity, std::string_view pattern,
+                             RegexOptions options, int captureGroup, Validator validate)
+    : RegexDetector(std::move(id), category, severity,
+                    std::vector<Rule>{Rule(pattern, options, captureGroup, std::move(validate))})
+{
+}
+
+std::vector<TextRange> RegexDetector::matches(std::string_view text) const
+{
+    if (text.empty()) {
+        return {};
+    }
+    if (text.size() > LineText::maxLength) {
+        return {TextRange{0, text.size()}}; // too long to search: redact it whole
+    }
+    const LineText line(text);
+    std::vector<TextRange> ranges;
+    for (const auto& rule : rules_) {
+        rule.collect(line, ranges);
+    }
+    return dropContained(std::move(ranges));
+}
+
+std::vector<TextRange> RegexDetector::dropContained(std::vector<TextRange> ranges)
+{
+    std::stable_sort(ranges.begin(), ranges.end(), [](const TextRange& a, const TextRange& b) {
+        return a.start != b.start ? a.start < b.start : a.end > b.end;
+    });
+    // Every kept range starts at or before the current one, so the current one lies inside a
+    // kept range exactly when the furthest kept end reaches its end.
+    std::vector<TextRange> kept;
+    kept.reserve(ranges.size());
+    std::size_t furthestEnd = 0;
+    for (const auto& range : ranges) {
+        if (!kept.empty() && range.end <= furthestEnd) {
+            continue;
+        }
+        kept.push_back(range);
+        furthestEnd = std::max(furthestEnd, range.end);
+    }
+    return kept;
+}
+
+int32_t RegexDetector::workLimit(int32_t utf16Length)
+{
+    return workBase + utf16Length / workCharsPerUnit;
+}
+
+} // namespace tarnveil

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "detection/Detector.h"
+#include "detection/RegexOptions.h"
+
+namespace tarnveil {
+
+class LineText;
+class MatcherPool;
+
+/// A detector made of regular-expression rules (ICU syntax). Each rule's matches, taken
+/// from one capture group and checked by an optional validator, are collected into one list
+/// from which ranges lying inside other ranges are dropped.
+class RegexDetector final : public Detector {
+public:
+    using Validator = std::function<bool(std::string_view)>;
+
+    /// One compiled pattern, the capture group that holds the finding, and an optional
+    /// validator of the group's text. Copies share the compiled pattern and the validator.
+    class Rule {
+    public:
+        /// Compiles `pattern`; a pattern that does not compile stops the program.
+        explicit Rule(std::string_view pattern, RegexOptions options = RegexOptions::none, int captureGroup = 0,
+                      Validator validate = {});
+
+        const std::string& pattern() const;
+        RegexOptions options() const { return options_; }
+        int captureGroup() const { return captureGroup_; }
+        const Validator& validate() const { return *validate_; }
+
+        /// Appends the ranges of this rule in `line`, in the engine's order.
+        void collect(const LineText& line, std::vector<TextRange>& out) const;
+
+    private:
+        std::shared_ptr<MatcherPool> matchers_;
+        RegexOptions options_;
+        int captureGroup_;
+        std::shared_ptr<const Validator> validate_;
+    };
+
+    RegexDetector(std::string id, DetectionCategory category, Severity severity, std::vector<Rule> rules);
+    RegexDetector(std::string id, DetectionCategory category, Severity severity, std::string_view pattern,
+                  RegexOptions options = RegexOptions::none, int captureGroup = 0, Validator validate = {});
+
+    const std::string& id() const override { return id_; }
+    DetectionCategory category() const override { return category_; }
+    Severity severity() const override { return severity_; }
+    const std::vector<Rule>& rules() const { return rules_; }
+
+    std::vector<TextRange> matches(std::string_view text) const override;
+
+    /// Sorted by start ascending, then end descending; a range inside an already kept range
+    /// (including an exact duplicate) is dropped; partial overlaps stay.
+    static std::vector<TextRange> dropContained(std::vector<TextRange> ranges);
+
+    /// How much work one rule may spend on one line, in units of ten thousand backtracking
+    /// steps of the engine: a fixed allowance plus a share per character. A rule that runs out
+    /// reports the rest of the line, from the end of its last match, as a finding, so a line
+    /// that cannot be searched in time is redacted rather than passed over.
+    static int32_t workLimit(int32_t utf16Length);
+
+private:
+    std::string id_;
+    DetectionCategory category_;
+    Severity severity_;
+    std::vector<Rule> rules_;
+};
+
+} // namespace tarnveil
