@@ -20,7 +20,7 @@ std::shared_ptr<const RegexDetector> contextual(DetectionCategory category, std:
 const std::shared_ptr<const RegexDetector>& macHomePath()
 {
     static const auto detector = contextual(DetectionCategory::macHomePath, {
-        Rule(R"re((?<![\w])/Users/([^/\s]+))re", noOptions, 1, DetectionValidators::isPersonalMacUserName),
+        Rule(R"re((?<![\w])/Users/([^/\s]+))re", noOptions, 1, DetectionValidators::isPersonalMacUserName).requiring({"/Users/"}),
     });
     return detector;
 }
@@ -29,7 +29,7 @@ const std::shared_ptr<const RegexDetector>& windowsProfilePath()
 {
     static const auto detector = contextual(DetectionCategory::windowsProfilePath, {
         Rule(R"re((?<![\w])[A-Za-z]:\\Users\\([^\\\s]+))re", noOptions, 1,
-             DetectionValidators::isPersonalWindowsUserName),
+             DetectionValidators::isPersonalWindowsUserName).requiring({":\\Users\\"}),
     });
     return detector;
 }

@@ -21,7 +21,7 @@ std::shared_ptr<const RegexDetector> identity(DetectionCategory category, std::v
 const std::shared_ptr<const RegexDetector>& email()
 {
     static const auto detector = identity(DetectionCategory::email, {
-        Rule(R"re((?<![\w.+-])[A-Za-z0-9._%+-]+@[A-Za-z0-9.-]+\.[A-Za-z]{2,}(?![\w.-]))re"),
+        Rule(R"re((?<![\w.+-])[A-Za-z0-9._%+-]+@[A-Za-z0-9.-]+\.[A-Za-z]{2,}(?![\w.-]))re").requiring({"@"}),
     });
     return detector;
 }
@@ -30,7 +30,7 @@ const std::shared_ptr<const RegexDetector>& email()
 const std::shared_ptr<const RegexDetector>& uuid()
 {
     static const auto detector = identity(DetectionCategory::uuid, {
-        Rule(R"re((?<![\w-])[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}(?![\w-]))re"),
+        Rule(R"re((?<![\w-])[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}(?![\w-]))re").requiring({"-"}),
     });
     return detector;
 }
@@ -40,7 +40,7 @@ const std::shared_ptr<const RegexDetector>& sensitiveURLParam()
 {
     static const auto detector = identity(DetectionCategory::sensitiveURLParam, {
         Rule(R"re([?&](?:token|api_key|apikey|key|session|sid|auth|password|secret)=([^&\s#"']+))re", caseInsensitive,
-             1),
+             1).requiring({"="}),
     });
     return detector;
 }
@@ -68,7 +68,7 @@ const std::shared_ptr<const RegexDetector>& creditCard()
 const std::shared_ptr<const RegexDetector>& phoneE164()
 {
     static const auto detector = identity(DetectionCategory::phoneE164, {
-        Rule(R"re((?<![\w+])\+\d{7,15}(?![\d]))re"),
+        Rule(R"re((?<![\w+])\+\d{7,15}(?![\d]))re").requiring({"+"}),
     });
     return detector;
 }

@@ -20,7 +20,7 @@ std::shared_ptr<const RegexDetector> network(DetectionCategory category, std::ve
 const std::shared_ptr<const RegexDetector>& ipv4()
 {
     static const auto detector = network(DetectionCategory::ipv4, {
-        Rule(R"re((?<![\w.])(?:\d{1,3}\.){3}\d{1,3}(?![\w.]))re", noOptions, 0, DetectionValidators::isValidIPv4),
+        Rule(R"re((?<![\w.])(?:\d{1,3}\.){3}\d{1,3}(?![\w.]))re", noOptions, 0, DetectionValidators::isValidIPv4).requiring({"."}),
     });
     return detector;
 }
@@ -30,7 +30,7 @@ const std::shared_ptr<const RegexDetector>& ipv6()
 {
     static const auto detector = network(DetectionCategory::ipv6, {
         Rule(R"re((?<![.\w:])[0-9A-Fa-f:]{2,45}(?:\.\d{1,3}){0,3}(?![.\w:]))re", noOptions, 0,
-             DetectionValidators::isValidIPv6),
+             DetectionValidators::isValidIPv6).requiring({":"}),
     });
     return detector;
 }
@@ -39,8 +39,8 @@ const std::shared_ptr<const RegexDetector>& ipv6()
 const std::shared_ptr<const RegexDetector>& macAddress()
 {
     static const auto detector = network(DetectionCategory::macAddress, {
-        Rule(R"re((?<![\w:-])(?:[0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}(?![\w:-]))re"),
-        Rule(R"re((?<![\w:-])(?:[0-9A-Fa-f]{2}-){5}[0-9A-Fa-f]{2}(?![\w:-]))re"),
+        Rule(R"re((?<![\w:-])(?:[0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}(?![\w:-]))re").requiring({":"}),
+        Rule(R"re((?<![\w:-])(?:[0-9A-Fa-f]{2}-){5}[0-9A-Fa-f]{2}(?![\w:-]))re").requiring({"-"}),
     });
     return detector;
 }
@@ -50,7 +50,7 @@ const std::shared_ptr<const RegexDetector>& hostname()
 {
     static const auto detector = network(DetectionCategory::hostname, {
         Rule(R"re((?<![\w.-])(?:[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?\.)+[A-Za-z]{2,}(?![\w.-]))re", noOptions,
-             0, DetectionValidators::isHostName),
+             0, DetectionValidators::isHostName).requiring({"."}),
     });
     return detector;
 }
@@ -59,7 +59,7 @@ const std::shared_ptr<const RegexDetector>& hostname()
 const std::shared_ptr<const RegexDetector>& uncPath()
 {
     static const auto detector = network(DetectionCategory::uncPath, {
-        Rule(R"re((?<!\S)\\\\[A-Za-z0-9._$-]+\\[^\s\\]+(?:\\[^\s\\]+)*)re"),
+        Rule(R"re((?<!\S)\\\\[A-Za-z0-9._$-]+\\[^\s\\]+(?:\\[^\s\\]+)*)re").requiring({"\\\\"}),
     });
     return detector;
 }

@@ -33,14 +33,25 @@ RegexDetector::Rule::Rule(std::string_view pattern, RegexOptions options, int ca
     : matchers_(std::make_shared<MatcherPool>(pattern, options)),
       options_(options),
       captureGroup_(captureGroup),
-      validate_(std::make_shared<const Validator>(std::move(validate)))
+      validate_(std::make_shared<const Validator>(std::move(validate))),
+      prefilter_(std::make_shared<const LiteralPrefilter>())
 {
+}
+
+RegexDetector::Rule RegexDetector::Rule::requiring(std::vector<std::string> anyOf) const
+{
+    Rule rule = *this;
+    rule.prefilter_ = std::make_shared<const LiteralPrefilter>(std::move(anyOf), options_ == RegexOptions::caseInsensitive);
+    return rule;
 }
 
 const std::string& RegexDetector::Rule::pattern() const { return matchers_->pattern(); }
 
-void RegexDetector::Rule::collect(const LineText& line, std::vector<TextRange>& out) const
+void RegexDetector::Rule::collect(const LineText& line, std::vector<TextRange>& out, bool usePrefilter) const
 {
+    if (usePrefilter && !prefilter_->mayMatch(line.utf8())) {
+        return;
+    }
     auto matcher = matchers_->acquire();
     attach(*matcher, line);
     int32_t searchedUpTo = 0;
@@ -84,7 +95,14 @@ RegexDetector::RegexDetector(std::string id, DetectionCategory category, Severit
 {
 }
 
-std::vector<TextRange> RegexDetector::matches(std::string_view text) const
+std::vector<TextRange> RegexDetector::matches(std::string_view text) const { return scan(text, true); }
+
+std::vector<TextRange> RegexDetector::matchesWithoutPrefilters(std::string_view text) const
+{
+    return scan(text, false);
+}
+
+std::vector<TextRange> RegexDetector::scan(std::string_view text, bool usePrefilters) const
 {
     if (text.empty()) {
         return {};
@@ -95,7 +113,7 @@ std::vector<TextRange> RegexDetector::matches(std::string_view text) const
     const LineText line(text);
     std::vector<TextRange> ranges;
     for (const auto& rule : rules_) {
-        rule.collect(line, ranges);
+        rule.collect(line, ranges, usePrefilters);
     }
     return dropContained(std::move(ranges));
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "detection/Detector.h"
+#include "detection/LiteralPrefilter.h"
 #include "detection/RegexOptions.h"
 
 namespace tarnveil {
@@ -34,14 +35,20 @@ public:
         int captureGroup() const { return captureGroup_; }
         const Validator& validate() const { return *validate_; }
 
+        /// The same rule, skipped on lines that hold none of `anyOf` (texts the pattern
+        /// cannot match without). Only a speed-up: the ranges found never change.
+        Rule requiring(std::vector<std::string> anyOf) const;
+        const LiteralPrefilter& prefilter() const { return *prefilter_; }
+
         /// Appends the ranges of this rule in `line`, in the engine's order.
-        void collect(const LineText& line, std::vector<TextRange>& out) const;
+        void collect(const LineText& line, std::vector<TextRange>& out, bool usePrefilter = true) const;
 
     private:
         std::shared_ptr<MatcherPool> matchers_;
         RegexOptions options_;
         int captureGroup_;
         std::shared_ptr<const Validator> validate_;
+        std::shared_ptr<const LiteralPrefilter> prefilter_;
     };
 
     RegexDetector(std::string id, DetectionCategory category, Severity severity, std::vector<Rule> rules);
@@ -55,6 +62,10 @@ public:
 
     std::vector<TextRange> matches(std::string_view text) const override;
 
+    /// `matches` without the literal pre-filters of the rules (for checking that they never
+    /// change a result).
+    std::vector<TextRange> matchesWithoutPrefilters(std::string_view text) const;
+
     /// Sorted by start ascending, then end descending; a range inside an already kept range
     /// (including an exact duplicate) is dropped; partial overlaps stay.
     static std::vector<TextRange> dropContained(std::vector<TextRange> ranges);
@@ -66,6 +77,8 @@ public:
     static int32_t workLimit(int32_t utf16Length);
 
 private:
+    std::vector<TextRange> scan(std::string_view text, bool usePrefilters) const;
+
     std::string id_;
     DetectionCategory category_;
     Severity severity_;

@@ -20,7 +20,7 @@ std::shared_ptr<const RegexDetector> secret(DetectionCategory category, std::vec
 const std::shared_ptr<const RegexDetector>& privateKey()
 {
     static const auto detector = secret(DetectionCategory::privateKey, {
-        Rule(R"re(-----BEGIN (?:[A-Z0-9]+ )*PRIVATE KEY-----)re"),
+        Rule(R"re(-----BEGIN (?:[A-Z0-9]+ )*PRIVATE KEY-----)re").requiring({"-----BEGIN "}),
     });
     return detector;
 }
@@ -29,7 +29,7 @@ const std::shared_ptr<const RegexDetector>& privateKey()
 const std::shared_ptr<const RegexDetector>& jwt()
 {
     static const auto detector = secret(DetectionCategory::jwt, {
-        Rule(R"re((?<![A-Za-z0-9_-])eyJ[A-Za-z0-9_-]{10,}\.[A-Za-z0-9_-]{10,}\.[A-Za-z0-9_-]{10,}(?![A-Za-z0-9_-]))re"),
+        Rule(R"re((?<![A-Za-z0-9_-])eyJ[A-Za-z0-9_-]{10,}\.[A-Za-z0-9_-]{10,}\.[A-Za-z0-9_-]{10,}(?![A-Za-z0-9_-]))re").requiring({"eyJ"}),
     });
     return detector;
 }
@@ -37,7 +37,7 @@ const std::shared_ptr<const RegexDetector>& jwt()
 const std::shared_ptr<const RegexDetector>& awsAccessKey()
 {
     static const auto detector = secret(DetectionCategory::awsAccessKey, {
-        Rule(R"re((?<!\w)(?:AKIA|ASIA|AGPA|AIDA|AROA|ANPA|ANVA)[0-9A-Z]{16}(?!\w))re"),
+        Rule(R"re((?<!\w)(?:AKIA|ASIA|AGPA|AIDA|AROA|ANPA|ANVA)[0-9A-Z]{16}(?!\w))re").requiring({"AKIA", "ASIA", "AGPA", "AIDA", "AROA", "ANPA", "ANVA"}),
     });
     return detector;
 }
@@ -47,7 +47,7 @@ const std::shared_ptr<const RegexDetector>& awsSecretKey()
 {
     static const auto detector = secret(DetectionCategory::awsSecretKey, {
         Rule(R"re((?:aws_secret_access_key|aws[_-]?secret|secret[_-]?access[_-]?key|secret)["']?\s*[:=]\s*["']?([A-Za-z0-9/+]{40})(?![A-Za-z0-9/+=]))re",
-             caseInsensitive, 1),
+             caseInsensitive, 1).requiring({"secret"}),
     });
     return detector;
 }
@@ -55,7 +55,7 @@ const std::shared_ptr<const RegexDetector>& awsSecretKey()
 const std::shared_ptr<const RegexDetector>& githubToken()
 {
     static const auto detector = secret(DetectionCategory::githubToken, {
-        Rule(R"re((?<![A-Za-z0-9_])(?:gh[pousr]_[A-Za-z0-9]{36}|github_pat_[A-Za-z0-9_]{60,})(?![A-Za-z0-9]))re"),
+        Rule(R"re((?<![A-Za-z0-9_])(?:gh[pousr]_[A-Za-z0-9]{36}|github_pat_[A-Za-z0-9_]{60,})(?![A-Za-z0-9]))re").requiring({"gh", "github_pat_"}),
     });
     return detector;
 }
@@ -63,7 +63,7 @@ const std::shared_ptr<const RegexDetector>& githubToken()
 const std::shared_ptr<const RegexDetector>& stripeKey()
 {
     static const auto detector = secret(DetectionCategory::stripeKey, {
-        Rule(R"re((?<![A-Za-z0-9_])(?:sk|rk|pk)_(?:live|test)_[A-Za-z0-9]{20,}(?![A-Za-z0-9]))re"),
+        Rule(R"re((?<![A-Za-z0-9_])(?:sk|rk|pk)_(?:live|test)_[A-Za-z0-9]{20,}(?![A-Za-z0-9]))re").requiring({"_live_", "_test_"}),
     });
     return detector;
 }
@@ -72,7 +72,7 @@ const std::shared_ptr<const RegexDetector>& stripeKey()
 const std::shared_ptr<const RegexDetector>& apiKey()
 {
     static const auto detector = secret(DetectionCategory::apiKey, {
-        Rule(R"re((?<![A-Za-z0-9_-])sk-(?:ant-)?[A-Za-z0-9_-]{20,}(?![A-Za-z0-9_-]))re"),
+        Rule(R"re((?<![A-Za-z0-9_-])sk-(?:ant-)?[A-Za-z0-9_-]{20,}(?![A-Za-z0-9_-]))re").requiring({"sk-"}),
     });
     return detector;
 }
@@ -80,7 +80,7 @@ const std::shared_ptr<const RegexDetector>& apiKey()
 const std::shared_ptr<const RegexDetector>& slackToken()
 {
     static const auto detector = secret(DetectionCategory::slackToken, {
-        Rule(R"re((?<![A-Za-z0-9-])xox[baprs]-[A-Za-z0-9-]{10,}(?![A-Za-z0-9-]))re"),
+        Rule(R"re((?<![A-Za-z0-9-])xox[baprs]-[A-Za-z0-9-]{10,}(?![A-Za-z0-9-]))re").requiring({"xox"}),
     });
     return detector;
 }
@@ -88,7 +88,7 @@ const std::shared_ptr<const RegexDetector>& slackToken()
 const std::shared_ptr<const RegexDetector>& googleAPIKey()
 {
     static const auto detector = secret(DetectionCategory::googleAPIKey, {
-        Rule(R"re((?<![A-Za-z0-9_-])AIza[0-9A-Za-z_-]{35}(?![0-9A-Za-z_-]))re"),
+        Rule(R"re((?<![A-Za-z0-9_-])AIza[0-9A-Za-z_-]{35}(?![0-9A-Za-z_-]))re").requiring({"AIza"}),
     });
     return detector;
 }
@@ -97,7 +97,7 @@ const std::shared_ptr<const RegexDetector>& googleAPIKey()
 const std::shared_ptr<const RegexDetector>& authHeader()
 {
     static const auto detector = secret(DetectionCategory::authHeader, {
-        Rule(R"re((?<![A-Za-z])(?:Bearer|Basic)\s+([A-Za-z0-9+/=._-]{16,})(?![A-Za-z0-9+/=._-]))re", noOptions, 1),
+        Rule(R"re((?<![A-Za-z])(?:Bearer|Basic)\s+([A-Za-z0-9+/=._-]{16,})(?![A-Za-z0-9+/=._-]))re", noOptions, 1).requiring({"Bearer", "Basic"}),
     });
     return detector;
 }
@@ -107,10 +107,10 @@ const std::shared_ptr<const RegexDetector>& authHeader()
 const std::shared_ptr<const RegexDetector>& hashBlob()
 {
     static const auto detector = secret(DetectionCategory::hashBlob, {
-        Rule(R"re((?<![\w])[A-Za-z0-9._$\\-]+:\d+:[0-9a-fA-F]{32}:[0-9a-fA-F]{32}:::)re"),
-        Rule(R"re((?<![0-9a-fA-F])[0-9a-fA-F]{32}:[0-9a-fA-F]{32}(?![0-9a-fA-F]))re"),
+        Rule(R"re((?<![\w])[A-Za-z0-9._$\\-]+:\d+:[0-9a-fA-F]{32}:[0-9a-fA-F]{32}:::)re").requiring({":::"}),
+        Rule(R"re((?<![0-9a-fA-F])[0-9a-fA-F]{32}:[0-9a-fA-F]{32}(?![0-9a-fA-F]))re").requiring({":"}),
         Rule(R"re((?<![0-9a-fA-F])(?:[0-9a-fA-F]{32}|[0-9a-fA-F]{64})(?![0-9a-fA-F]))re"),
-        Rule(R"re((?:ntlm|nthash|nt hash|hash)["']?\s*[:=]?\s*([0-9a-fA-F]{40})(?![0-9a-fA-F]))re", caseInsensitive, 1),
+        Rule(R"re((?:ntlm|nthash|nt hash|hash)["']?\s*[:=]?\s*([0-9a-fA-F]{40})(?![0-9a-fA-F]))re", caseInsensitive, 1).requiring({"ntlm", "hash"}),
     });
     return detector;
 }
@@ -118,7 +118,7 @@ const std::shared_ptr<const RegexDetector>& hashBlob()
 const std::shared_ptr<const RegexDetector>& windowsSID()
 {
     static const auto detector = secret(DetectionCategory::windowsSID, {
-        Rule(R"re((?<![\w-])S-1-5-21-\d+-\d+-\d+-\d+(?![\w-]))re"),
+        Rule(R"re((?<![\w-])S-1-5-21-\d+-\d+-\d+-\d+(?![\w-]))re").requiring({"S-1-5-21-"}),
     });
     return detector;
 }
@@ -127,9 +127,9 @@ const std::shared_ptr<const RegexDetector>& windowsSID()
 const std::shared_ptr<const RegexDetector>& passwordInContext()
 {
     static const auto detector = secret(DetectionCategory::passwordInContext, {
-        Rule(R"re((?<![A-Za-z])password\s*[:=]\s*(\S+))re", caseInsensitive, 1),
-        Rule(R"re((?<![A-Za-z])pass\s*[:=]\s*(\S+))re", caseInsensitive, 1),
-        Rule(R"re((?<![A-Za-z0-9])-p\s*(\S+))re", noOptions, 1),
+        Rule(R"re((?<![A-Za-z])password\s*[:=]\s*(\S+))re", caseInsensitive, 1).requiring({"password"}),
+        Rule(R"re((?<![A-Za-z])pass\s*[:=]\s*(\S+))re", caseInsensitive, 1).requiring({"pass"}),
+        Rule(R"re((?<![A-Za-z0-9])-p\s*(\S+))re", noOptions, 1).requiring({"-p"}),
     });
     return detector;
 }
@@ -138,7 +138,7 @@ const std::shared_ptr<const RegexDetector>& passwordInContext()
 const std::shared_ptr<const RegexDetector>& connectionString()
 {
     static const auto detector = secret(DetectionCategory::connectionString, {
-        Rule(R"re((?:mongodb|postgres(?:ql)?|mysql|redis|amqp)://[^\s:@/]*:[^\s@/]+@[^\s]+)re", caseInsensitive),
+        Rule(R"re((?:mongodb|postgres(?:ql)?|mysql|redis|amqp)://[^\s:@/]*:[^\s@/]+@[^\s]+)re", caseInsensitive).requiring({"://"}),
     });
     return detector;
 }
