@@ -5,7 +5,9 @@
 
 #include "detection/ContextualDetectors.h"
 #include "detection/IdentityDetectors.h"
+#include "detection/LineText.h"
 #include "detection/NetworkDetectors.h"
+#include "detection/RegexDetector.h"
 #include "detection/SecretDetectors.h"
 
 namespace tarnveil {
@@ -55,6 +57,9 @@ private:
 DetectorRegistry::DetectorRegistry(std::vector<std::shared_ptr<const Detector>> detectors, Allowlist allowlist)
     : detectors_(std::move(detectors)), allowlist_(std::move(allowlist))
 {
+    for (const auto& detector : detectors_) {
+        regexDetectors_.push_back(dynamic_cast<const RegexDetector*>(detector.get()));
+    }
 }
 
 std::shared_ptr<DetectorRegistry> DetectorRegistry::makeDefault(Allowlist allowlist)
@@ -78,12 +83,23 @@ std::shared_ptr<const Detector> DetectorRegistry::detector(std::string_view with
 std::vector<Detection> DetectorRegistry::detect(std::string_view text,
                                                 const std::optional<std::set<std::string>>& enabledIds) const
 {
+    if (text.empty()) {
+        return {};
+    }
+    // Prepared once for every regex detector; a line too long to prepare is left to each
+    // detector, which redacts it whole.
+    std::optional<LineText> line;
+    if (text.size() <= LineText::maxLength) {
+        line.emplace(text);
+    }
     std::vector<Detection> found;
-    for (const auto& detector : detectors_) {
+    for (std::size_t i = 0; i < detectors_.size(); ++i) {
+        const auto& detector = detectors_[i];
         if (!isActive(*detector, enabledIds)) {
             continue;
         }
-        for (const auto& range : detector->matches(text)) {
+        const auto ranges = regexDetectors_[i] && line ? regexDetectors_[i]->matches(*line) : detector->matches(text);
+        for (const auto& range : ranges) {
             Detection detection{detector->id(), detector->category(), detector->severity(), range,
                                 std::string(text.substr(range.start, range.length()))};
             if (!allowlist_.isSuppressed(detection, text)) {

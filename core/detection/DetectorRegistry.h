@@ -13,6 +13,8 @@
 
 namespace tarnveil {
 
+class RegexDetector;
+
 /// The one entry point of detection: runs the enabled detectors over one line, drops what
 /// the allowlist suppresses, lets a more severe finding absorb a less severe one inside it,
 /// and orders the result. `detect` may run on many threads at once; replacing the allowlist
@@ -42,6 +44,7 @@ public:
 
 private:
     std::vector<std::shared_ptr<const Detector>> detectors_;
+    std::vector<const RegexDetector*> regexDetectors_; // the same detectors, where they are regex ones
     Allowlist allowlist_;
 };
 

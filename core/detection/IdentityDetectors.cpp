@@ -30,7 +30,7 @@ const std::shared_ptr<const RegexDetector>& email()
 const std::shared_ptr<const RegexDetector>& uuid()
 {
     static const auto detector = identity(DetectionCategory::uuid, {
-        Rule(R"re((?<![\w-])[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}(?![\w-]))re").requiring({"-"}),
+        Rule(R"re((?<![\w-])[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}(?![\w-]))re").requiring({"-"}).requiringRun("0123456789abcdefABCDEF-", 36),
     });
     return detector;
 }
@@ -50,7 +50,7 @@ const std::shared_ptr<const RegexDetector>& iban()
 {
     static const auto detector = identity(DetectionCategory::iban, {
         Rule(R"re((?<![A-Za-z0-9])[A-Z]{2}\d{2}[A-Z0-9]{11,30}(?![A-Za-z0-9]))re", noOptions, 0,
-             DetectionValidators::isValidIBAN),
+             DetectionValidators::isValidIBAN).requiringRun("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", 15, true),
     });
     return detector;
 }
@@ -59,7 +59,7 @@ const std::shared_ptr<const RegexDetector>& iban()
 const std::shared_ptr<const RegexDetector>& creditCard()
 {
     static const auto detector = identity(DetectionCategory::creditCard, {
-        Rule(R"re((?<![\d.])(?:\d[ -]?){12,18}\d(?![\d]))re", noOptions, 0, DetectionValidators::isValidCreditCard),
+        Rule(R"re((?<![\d.])(?:\d[ -]?){12,18}\d(?![\d]))re", noOptions, 0, DetectionValidators::isValidCreditCard).requiringRun("0123456789 -", 13, true),
     });
     return detector;
 }
@@ -68,7 +68,7 @@ const std::shared_ptr<const RegexDetector>& creditCard()
 const std::shared_ptr<const RegexDetector>& phoneE164()
 {
     static const auto detector = identity(DetectionCategory::phoneE164, {
-        Rule(R"re((?<![\w+])\+\d{7,15}(?![\d]))re").requiring({"+"}),
+        Rule(R"re((?<![\w+])\+\d{7,15}(?![\d]))re").requiring({"+"}).requiringRun("0123456789", 7, true),
     });
     return detector;
 }

@@ -14,7 +14,7 @@ namespace tarnveil {
 
 namespace {
 
-bool isAscii(std::string_view text)
+bool isAsciiText(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -39,7 +39,7 @@ const icu::BreakIterator& characterBreakPrototype()
 
 LineText::LineText(std::string_view utf8) : utf8_(utf8.substr(0, maxLength))
 {
-    if (isAscii(utf8_)) {
+    if (isAsciiText(utf8_)) {
         utf16_.assign(utf8_.begin(), utf8_.end());
         everyIndexIsBoundary_ = utf8_.find("\r\n") == std::string_view::npos;
         return;
@@ -67,6 +67,20 @@ LineText::LineText(std::string_view utf8) : utf8_(utf8.substr(0, maxLength))
 }
 
 LineText::~LineText() = default;
+
+std::string_view LineText::asciiLowercase() const
+{
+    if (!asciiLowercase_) {
+        std::string lower(utf8_);
+        for (auto& c : lower) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        asciiLowercase_ = std::move(lower);
+    }
+    return *asciiLowercase_;
+}
 
 std::size_t LineText::byteOffset(int32_t index16) const
 {

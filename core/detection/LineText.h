@@ -30,6 +30,10 @@ public:
     LineText& operator=(const LineText&) = delete;
 
     std::string_view utf8() const { return utf8_; }
+    bool isAscii() const { return offsets_.empty(); }
+
+    /// The line with ASCII letters in lower case (computed on first use).
+    std::string_view asciiLowercase() const;
     const char16_t* utf16() const { return utf16_.data(); }
     int32_t utf16Length() const { return static_cast<int32_t>(utf16_.size()); }
 
@@ -60,6 +64,7 @@ private:
     std::vector<std::size_t> offsets_; // empty when every byte is ASCII (offsets are the identity)
     bool everyIndexIsBoundary_ = false;
     mutable std::unique_ptr<icu::BreakIterator> breaks_;
+    mutable std::optional<std::string> asciiLowercase_;
 };
 
 } // namespace tarnveil

@@ -20,7 +20,7 @@ std::shared_ptr<const RegexDetector> network(DetectionCategory category, std::ve
 const std::shared_ptr<const RegexDetector>& ipv4()
 {
     static const auto detector = network(DetectionCategory::ipv4, {
-        Rule(R"re((?<![\w.])(?:\d{1,3}\.){3}\d{1,3}(?![\w.]))re", noOptions, 0, DetectionValidators::isValidIPv4).requiring({"."}),
+        Rule(R"re((?<![\w.])(?:\d{1,3}\.){3}\d{1,3}(?![\w.]))re", noOptions, 0, DetectionValidators::isValidIPv4).requiring({"."}).requiringRun("0123456789.", 7, true),
     });
     return detector;
 }
@@ -39,8 +39,8 @@ const std::shared_ptr<const RegexDetector>& ipv6()
 const std::shared_ptr<const RegexDetector>& macAddress()
 {
     static const auto detector = network(DetectionCategory::macAddress, {
-        Rule(R"re((?<![\w:-])(?:[0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}(?![\w:-]))re").requiring({":"}),
-        Rule(R"re((?<![\w:-])(?:[0-9A-Fa-f]{2}-){5}[0-9A-Fa-f]{2}(?![\w:-]))re").requiring({"-"}),
+        Rule(R"re((?<![\w:-])(?:[0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}(?![\w:-]))re").requiring({":"}).requiringRun("0123456789abcdefABCDEF:", 17),
+        Rule(R"re((?<![\w:-])(?:[0-9A-Fa-f]{2}-){5}[0-9A-Fa-f]{2}(?![\w:-]))re").requiring({"-"}).requiringRun("0123456789abcdefABCDEF-", 17),
     });
     return detector;
 }

@@ -34,14 +34,25 @@ RegexDetector::Rule::Rule(std::string_view pattern, RegexOptions options, int ca
       options_(options),
       captureGroup_(captureGroup),
       validate_(std::make_shared<const Validator>(std::move(validate))),
-      prefilter_(std::make_shared<const LiteralPrefilter>())
+      prefilter_(std::make_shared<const RulePrefilter>())
 {
 }
 
 RegexDetector::Rule RegexDetector::Rule::requiring(std::vector<std::string> anyOf) const
 {
     Rule rule = *this;
-    rule.prefilter_ = std::make_shared<const LiteralPrefilter>(std::move(anyOf), options_ == RegexOptions::caseInsensitive);
+    rule.prefilter_ = std::make_shared<const RulePrefilter>(
+        prefilter_->withTexts(std::move(anyOf), options_ == RegexOptions::caseInsensitive));
+    return rule;
+}
+
+RegexDetector::Rule RegexDetector::Rule::requiringRun(std::string_view asciiSet, std::size_t minLength,
+                                                      bool setTakesNonAscii) const
+{
+    Rule rule = *this;
+    // Case-insensitive sets also take non-ASCII letters that fold onto ASCII ones (U+212A).
+    const bool takesNonAscii = setTakesNonAscii || options_ == RegexOptions::caseInsensitive;
+    rule.prefilter_ = std::make_shared<const RulePrefilter>(prefilter_->withRun(asciiSet, minLength, takesNonAscii));
     return rule;
 }
 
@@ -49,7 +60,7 @@ const std::string& RegexDetector::Rule::pattern() const { return matchers_->patt
 
 void RegexDetector::Rule::collect(const LineText& line, std::vector<TextRange>& out, bool usePrefilter) const
 {
-    if (usePrefilter && !prefilter_->mayMatch(line.utf8())) {
+    if (usePrefilter && !prefilter_->mayMatch(line)) {
         return;
     }
     auto matcher = matchers_->acquire();
@@ -110,7 +121,14 @@ std::vector<TextRange> RegexDetector::scan(std::string_view text, bool usePrefil
     if (text.size() > LineText::maxLength) {
         return {TextRange{0, text.size()}}; // too long to search: redact it whole
     }
-    const LineText line(text);
+    return matches(LineText(text), usePrefilters);
+}
+
+std::vector<TextRange> RegexDetector::matches(const LineText& line, bool usePrefilters) const
+{
+    if (line.utf8().empty()) {
+        return {};
+    }
     std::vector<TextRange> ranges;
     for (const auto& rule : rules_) {
         rule.collect(line, ranges, usePrefilters);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "detection/Detector.h"
-#include "detection/LiteralPrefilter.h"
+#include "detection/RulePrefilter.h"
 #include "detection/RegexOptions.h"
 
 namespace tarnveil {
@@ -38,7 +38,9 @@ public:
         /// The same rule, skipped on lines that hold none of `anyOf` (texts the pattern
         /// cannot match without). Only a speed-up: the ranges found never change.
         Rule requiring(std::vector<std::string> anyOf) const;
-        const LiteralPrefilter& prefilter() const { return *prefilter_; }
+        /// The same rule, skipped on lines without `minLength` consecutive characters of
+        /// `asciiSet` (see RulePrefilter).
+        Rule requiringRun(std::string_view asciiSet, std::size_t minLength, bool setTakesNonAscii = false) const;
 
         /// Appends the ranges of this rule in `line`, in the engine's order.
         void collect(const LineText& line, std::vector<TextRange>& out, bool usePrefilter = true) const;
@@ -48,7 +50,7 @@ public:
         RegexOptions options_;
         int captureGroup_;
         std::shared_ptr<const Validator> validate_;
-        std::shared_ptr<const LiteralPrefilter> prefilter_;
+        std::shared_ptr<const RulePrefilter> prefilter_;
     };
 
     RegexDetector(std::string id, DetectionCategory category, Severity severity, std::vector<Rule> rules);
@@ -65,6 +67,10 @@ public:
     /// `matches` without the literal pre-filters of the rules (for checking that they never
     /// change a result).
     std::vector<TextRange> matchesWithoutPrefilters(std::string_view text) const;
+
+    /// `matches` over a line already prepared for the engine (the registry prepares each
+    /// line once for all its detectors).
+    std::vector<TextRange> matches(const LineText& line, bool usePrefilters = true) const;
 
     /// Sorted by start ascending, then end descending; a range inside an already kept range
     /// (including an exact duplicate) is dropped; partial overlaps stay.

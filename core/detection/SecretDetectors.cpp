@@ -8,6 +8,10 @@ using Rule = RegexDetector::Rule;
 constexpr auto caseInsensitive = RegexOptions::caseInsensitive;
 constexpr auto noOptions = RegexOptions::none;
 
+// Character sets of the pre-filters: a rule only runs on lines holding a long enough run.
+constexpr std::string_view hexDigits = "0123456789abcdefABCDEF";
+constexpr std::string_view keyCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/+";
+
 std::shared_ptr<const RegexDetector> secret(DetectionCategory category, std::vector<Rule> rules)
 {
     return std::make_shared<const RegexDetector>(std::string(identifier(category)), category, Severity::secret,
@@ -47,7 +51,7 @@ const std::shared_ptr<const RegexDetector>& awsSecretKey()
 {
     static const auto detector = secret(DetectionCategory::awsSecretKey, {
         Rule(R"re((?:aws_secret_access_key|aws[_-]?secret|secret[_-]?access[_-]?key|secret)["']?\s*[:=]\s*["']?([A-Za-z0-9/+]{40})(?![A-Za-z0-9/+=]))re",
-             caseInsensitive, 1).requiring({"secret"}),
+             caseInsensitive, 1).requiring({"secret"}).requiringRun(keyCharacters, 40),
     });
     return detector;
 }
@@ -107,10 +111,10 @@ const std::shared_ptr<const RegexDetector>& authHeader()
 const std::shared_ptr<const RegexDetector>& hashBlob()
 {
     static const auto detector = secret(DetectionCategory::hashBlob, {
-        Rule(R"re((?<![\w])[A-Za-z0-9._$\\-]+:\d+:[0-9a-fA-F]{32}:[0-9a-fA-F]{32}:::)re").requiring({":::"}),
-        Rule(R"re((?<![0-9a-fA-F])[0-9a-fA-F]{32}:[0-9a-fA-F]{32}(?![0-9a-fA-F]))re").requiring({":"}),
-        Rule(R"re((?<![0-9a-fA-F])(?:[0-9a-fA-F]{32}|[0-9a-fA-F]{64})(?![0-9a-fA-F]))re"),
-        Rule(R"re((?:ntlm|nthash|nt hash|hash)["']?\s*[:=]?\s*([0-9a-fA-F]{40})(?![0-9a-fA-F]))re", caseInsensitive, 1).requiring({"ntlm", "hash"}),
+        Rule(R"re((?<![\w])[A-Za-z0-9._$\\-]+:\d+:[0-9a-fA-F]{32}:[0-9a-fA-F]{32}:::)re").requiring({":::"}).requiringRun(hexDigits, 32),
+        Rule(R"re((?<![0-9a-fA-F])[0-9a-fA-F]{32}:[0-9a-fA-F]{32}(?![0-9a-fA-F]))re").requiring({":"}).requiringRun(hexDigits, 32),
+        Rule(R"re((?<![0-9a-fA-F])(?:[0-9a-fA-F]{32}|[0-9a-fA-F]{64})(?![0-9a-fA-F]))re").requiringRun(hexDigits, 32),
+        Rule(R"re((?:ntlm|nthash|nt hash|hash)["']?\s*[:=]?\s*([0-9a-fA-F]{40})(?![0-9a-fA-F]))re", caseInsensitive, 1).requiring({"ntlm", "hash"}).requiringRun(hexDigits, 40),
     });
     return detector;
 }
