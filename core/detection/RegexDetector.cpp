@@ -13,9 +13,9 @@ namespace tarnveil {
 namespace {
 
 // Work allowance per rule and line: workBase units plus one unit per workCharsPerUnit UTF-16
-// units of the line. One unit is ten thousand backtracking steps of the engine.
+// units of the line. One unit is ten thousand steps of the engine.
 constexpr int32_t workBase = 20;
-constexpr int32_t workCharsPerUnit = 100;
+constexpr int32_t workCharsPerUnit = 1000;
 
 void attach(icu::RegexMatcher& matcher, const LineText& line)
 {
