@@ -10,6 +10,7 @@
 #include "CommandLine.h"
 #include "FindingWriter.h"
 #include "LineReader.h"
+#include "ProfileChoice.h"
 #include "detection/DetectorRegistry.h"
 
 namespace tarnveil::cli {
@@ -68,8 +69,13 @@ std::optional<DetectCommand::Options> DetectCommand::parse(const std::vector<std
 {
     Options options;
     CommandLine line(arguments);
-    while (auto option = line.next({"--detectors", "--allow"}, {"--suppress-rfc1918"}, error)) {
-        if (option->name == "--detectors") {
+    while (auto option = line.next({"--detectors", "--allow", "--profile"}, {"--suppress-rfc1918"}, error)) {
+        if (option->name == "--profile") {
+            if (!ProfileChoice::find(option->value, error)) {
+                return std::nullopt;
+            }
+            options.profileID = option->value;
+        } else if (option->name == "--detectors") {
             auto ids = splitIds(option->value);
             if (options.enabledIds) {
                 ids.insert(options.enabledIds->begin(), options.enabledIds->end());
@@ -90,10 +96,31 @@ std::optional<DetectCommand::Options> DetectCommand::parse(const std::vector<std
 
 DetectCommand::DetectCommand(Options options) : options_(std::move(options)) {}
 
+Allowlist DetectCommand::allowlist() const
+{
+    std::string error;
+    const auto profile = options_.profileID ? ProfileChoice::find(*options_.profileID, error) : std::nullopt;
+    if (!profile) {
+        return Allowlist(options_.allowValues, options_.suppressRFC1918);
+    }
+    const auto fromProfile = profile->allowlist(options_.allowValues);
+    return Allowlist(fromProfile.userValues(), fromProfile.suppressRFC1918() || options_.suppressRFC1918);
+}
+
+std::optional<std::set<std::string>> DetectCommand::enabledIds() const
+{
+    if (options_.enabledIds || !options_.profileID) {
+        return options_.enabledIds;
+    }
+    std::string error;
+    const auto profile = ProfileChoice::find(*options_.profileID, error);
+    return profile ? std::optional(profile->enabledDetectorIDs) : std::nullopt;
+}
+
 int DetectCommand::run(std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    const auto registry =
-        DetectorRegistry::makeDefault(Allowlist(options_.allowValues, options_.suppressRFC1918));
+    const auto registry = DetectorRegistry::makeDefault(allowlist());
+    const auto enabledIds = this->enabledIds();
     if (options_.enabledIds) {
         for (const auto& id : *options_.enabledIds) {
             if (!registry->detector(id)) {
@@ -102,7 +129,6 @@ int DetectCommand::run(std::FILE* in, std::FILE* out, std::FILE* err)
         }
     }
     const unsigned workers = options_.workers ? options_.workers : std::max(1u, std::thread::hardware_concurrency());
-    const auto& enabledIds = options_.enabledIds;
 
     std::deque<std::future<BatchResult>> inFlight;
     std::size_t findings = 0;

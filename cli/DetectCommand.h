@@ -10,12 +10,13 @@
 
 namespace tarnveil::cli {
 
-/// `tarnveil-cli detect [--detectors ID,ID,...] [--allow VALUE]... [--suppress-rfc1918] [FILE...]`
+/// `tarnveil-cli detect [--profile ID] [--detectors ID,ID,...] [--allow VALUE]... [--suppress-rfc1918] [FILE...]`
 /// Scans text files (standard input for none or "-") line by line and prints one JSON object
 /// per finding. Exit status: 0 nothing found, 1 findings, 2 usage or input error.
 class DetectCommand {
 public:
     struct Options {
+        std::optional<std::string> profileID; ///< a built-in profile: its detectors and allowlist
         std::optional<std::set<std::string>> enabledIds;
         std::set<std::string> allowValues;
         bool suppressRFC1918 = false;
@@ -32,6 +33,10 @@ public:
     int run(std::FILE* in, std::FILE* out, std::FILE* err);
 
 private:
+    /// The allowlist and enabled set of the run: the profile's, unless the options say otherwise.
+    Allowlist allowlist() const;
+    std::optional<std::set<std::string>> enabledIds() const;
+
     Options options_;
 };
 

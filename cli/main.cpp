@@ -4,12 +4,15 @@
 #include <vector>
 
 #include "DetectCommand.h"
+#include "PlanCommand.h"
 #include "Version.h"
 
 namespace {
 
 constexpr const char* usage =
-    "usage: tarnveil-cli detect [--detectors ID,ID,...] [--allow VALUE]... [--suppress-rfc1918] [FILE...]\n";
+    "usage: tarnveil-cli detect [--profile ID] [--detectors ID,ID,...] [--allow VALUE]... [--suppress-rfc1918] [FILE...]\n"
+    "       tarnveil-cli plan OCR.json [--profile ID] [--allow VALUE]...\n"
+    "profiles: pentest-report, client-demo, public-blog\n";
 
 int usageError(const std::string& message)
 {
@@ -25,6 +28,16 @@ int detect(const std::vector<std::string>& arguments)
         return usageError(error);
     }
     return tarnveil::cli::DetectCommand(std::move(*options)).run(stdin, stdout, stderr);
+}
+
+int plan(const std::vector<std::string>& arguments)
+{
+    std::string error;
+    auto options = tarnveil::cli::PlanCommand::parse(arguments, error);
+    if (!options) {
+        return usageError(error);
+    }
+    return tarnveil::cli::PlanCommand(std::move(*options)).run(stdout, stderr);
 }
 
 } // namespace
@@ -48,6 +61,9 @@ int main(int argc, char** argv)
     }
     if (command == "detect") {
         return detect(arguments);
+    }
+    if (command == "plan") {
+        return plan(arguments);
     }
     return usageError("unknown command '" + command + "' (try 'tarnveil-cli --help')");
 }

@@ -98,11 +98,14 @@ std::vector<Detection> DetectorRegistry::detect(std::string_view text,
         if (!isActive(*detector, enabledIds)) {
             continue;
         }
-        const auto ranges = regexDetectors_[i] && line ? regexDetectors_[i]->matches(*line) : detector->matches(text);
-        for (const auto& range : ranges) {
+        const auto scan = regexDetectors_[i] && line ? regexDetectors_[i]->scan(*line)
+                                                     : RegexDetector::Scan{detector->matches(text), std::nullopt};
+        for (const auto& range : scan.ranges) {
             Detection detection{detector->id(), detector->category(), detector->severity(), range,
                                 std::string(text.substr(range.start, range.length()))};
-            if (!allowlist_.isSuppressed(detection, text)) {
+            // The stand-in for a part that could not be searched is never allowlisted: it may
+            // hide anything, whatever it happens to end in.
+            if (range == scan.unsearched || !allowlist_.isSuppressed(detection, text)) {
                 found.push_back(std::move(detection));
             }
         }

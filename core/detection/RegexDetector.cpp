@@ -58,10 +58,11 @@ RegexDetector::Rule RegexDetector::Rule::requiringRun(std::string_view asciiSet,
 
 const std::string& RegexDetector::Rule::pattern() const { return matchers_->pattern(); }
 
-void RegexDetector::Rule::collect(const LineText& line, std::vector<TextRange>& out, bool usePrefilter) const
+std::optional<TextRange> RegexDetector::Rule::collect(const LineText& line, std::vector<TextRange>& out,
+                                                      bool usePrefilter) const
 {
     if (usePrefilter && !prefilter_->mayMatch(line)) {
-        return;
+        return std::nullopt;
     }
     auto matcher = matchers_->acquire();
     attach(*matcher, line);
@@ -72,9 +73,11 @@ void RegexDetector::Rule::collect(const LineText& line, std::vector<TextRange>& 
             if (U_FAILURE(status)) {
                 // Out of work allowance (or backtracking memory): fail closed over what is left.
                 const int32_t from = line.boundaryAtOrBefore(searchedUpTo);
-                out.push_back(TextRange{line.byteOffset(from), line.utf8().size()});
+                const TextRange unsearched{line.byteOffset(from), line.utf8().size()};
+                out.push_back(unsearched);
+                return unsearched;
             }
-            return;
+            return std::nullopt;
         }
         searchedUpTo = static_cast<int32_t>(matcher->end(status));
         const auto start = static_cast<int32_t>(matcher->start(captureGroup_, status));
@@ -106,14 +109,14 @@ RegexDetector::RegexDetector(std::string id, DetectionCategory category, Severit
 {
 }
 
-std::vector<TextRange> RegexDetector::matches(std::string_view text) const { return scan(text, true); }
+std::vector<TextRange> RegexDetector::matches(std::string_view text) const { return scanText(text, true); }
 
 std::vector<TextRange> RegexDetector::matchesWithoutPrefilters(std::string_view text) const
 {
-    return scan(text, false);
+    return scanText(text, false);
 }
 
-std::vector<TextRange> RegexDetector::scan(std::string_view text, bool usePrefilters) const
+std::vector<TextRange> RegexDetector::scanText(std::string_view text, bool usePrefilters) const
 {
     if (text.empty()) {
         return {};
@@ -121,19 +124,23 @@ std::vector<TextRange> RegexDetector::scan(std::string_view text, bool usePrefil
     if (text.size() > LineText::maxLength) {
         return {TextRange{0, text.size()}}; // too long to search: redact it whole
     }
-    return matches(LineText(text), usePrefilters);
+    return scan(LineText(text), usePrefilters).ranges;
 }
 
-std::vector<TextRange> RegexDetector::matches(const LineText& line, bool usePrefilters) const
+RegexDetector::Scan RegexDetector::scan(const LineText& line, bool usePrefilters) const
 {
+    Scan result;
     if (line.utf8().empty()) {
-        return {};
+        return result;
     }
-    std::vector<TextRange> ranges;
     for (const auto& rule : rules_) {
-        rule.collect(line, ranges, usePrefilters);
+        const auto unsearched = rule.collect(line, result.ranges, usePrefilters);
+        if (unsearched && (!result.unsearched || unsearched->start < result.unsearched->start)) {
+            result.unsearched = unsearched;
+        }
     }
-    return dropContained(std::move(ranges));
+    result.ranges = dropContained(std::move(result.ranges));
+    return result;
 }
 
 std::vector<TextRange> RegexDetector::dropContained(std::vector<TextRange> ranges)

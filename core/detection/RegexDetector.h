@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,8 +43,11 @@ public:
         /// `asciiSet` (see RulePrefilter).
         Rule requiringRun(std::string_view asciiSet, std::size_t minLength, bool setTakesNonAscii = false) const;
 
-        /// Appends the ranges of this rule in `line`, in the engine's order.
-        void collect(const LineText& line, std::vector<TextRange>& out, bool usePrefilter = true) const;
+        /// Appends the ranges of this rule in `line`, in the engine's order. When the rule runs
+        /// out of work allowance, the rest of the line from the end of its last match is
+        /// appended too and returned as the unsearched part.
+        std::optional<TextRange> collect(const LineText& line, std::vector<TextRange>& out,
+                                         bool usePrefilter = true) const;
 
     private:
         std::shared_ptr<MatcherPool> matchers_;
@@ -68,9 +72,16 @@ public:
     /// change a result).
     std::vector<TextRange> matchesWithoutPrefilters(std::string_view text) const;
 
+    /// The ranges of a scan, and the part of the line that could not be searched within the
+    /// work allowance (that part is one of the ranges).
+    struct Scan {
+        std::vector<TextRange> ranges;
+        std::optional<TextRange> unsearched;
+    };
+
     /// `matches` over a line already prepared for the engine (the registry prepares each
     /// line once for all its detectors).
-    std::vector<TextRange> matches(const LineText& line, bool usePrefilters = true) const;
+    Scan scan(const LineText& line, bool usePrefilters = true) const;
 
     /// Sorted by start ascending, then end descending; a range inside an already kept range
     /// (including an exact duplicate) is dropped; partial overlaps stay.
@@ -85,7 +96,7 @@ public:
     static int32_t workLimit(int32_t utf16Length);
 
 private:
-    std::vector<TextRange> scan(std::string_view text, bool usePrefilters) const;
+    std::vector<TextRange> scanText(std::string_view text, bool usePrefilters) const;
 
     std::string id_;
     DetectionCategory category_;
