@@ -86,20 +86,18 @@ std::vector<Detection> DetectorRegistry::detect(std::string_view text,
     if (text.empty()) {
         return {};
     }
-    // Prepared once for every regex detector; a line too long to prepare is left to each
-    // detector, which redacts it whole.
-    std::optional<LineText> line;
-    if (text.size() <= LineText::maxLength) {
-        line.emplace(text);
+    if (text.size() > LineText::maxLength) {
+        return unsearchable(text, enabledIds);
     }
+    const LineText line(text); // prepared once for every regex detector
     std::vector<Detection> found;
     for (std::size_t i = 0; i < detectors_.size(); ++i) {
         const auto& detector = detectors_[i];
         if (!isActive(*detector, enabledIds)) {
             continue;
         }
-        const auto scan = regexDetectors_[i] && line ? regexDetectors_[i]->scan(*line)
-                                                     : RegexDetector::Scan{detector->matches(text), std::nullopt};
+        const auto scan = regexDetectors_[i] ? regexDetectors_[i]->scan(line)
+                                             : RegexDetector::Scan{detector->matches(text), std::nullopt};
         for (const auto& range : scan.ranges) {
             Detection detection{detector->id(), detector->category(), detector->severity(), range,
                                 std::string(text.substr(range.start, range.length()))};
@@ -115,6 +113,24 @@ std::vector<Detection> DetectorRegistry::detect(std::string_view text,
         return a.range.start != b.range.start ? a.range.start < b.range.start : a.severity > b.severity;
     });
     return kept;
+}
+
+std::vector<Detection> DetectorRegistry::unsearchable(std::string_view text,
+                                                      const std::optional<std::set<std::string>>& enabledIds) const
+{
+    // One finding over the whole line from the most severe active detector: any other would
+    // be absorbed by it or duplicate it, and each would copy the whole line.
+    const Detector* chosen = nullptr;
+    for (const auto& detector : detectors_) {
+        if (isActive(*detector, enabledIds) && (!chosen || detector->severity() > chosen->severity())) {
+            chosen = detector.get();
+        }
+    }
+    if (!chosen) {
+        return {};
+    }
+    return {Detection{chosen->id(), chosen->category(), chosen->severity(), TextRange{0, text.size()},
+                      std::string(text)}};
 }
 
 std::vector<Detection> DetectorRegistry::dropContainedInHigherSeverity(std::vector<Detection> detections)

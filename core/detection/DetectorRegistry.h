@@ -43,6 +43,10 @@ public:
     static std::vector<Detection> dropContainedInHigherSeverity(std::vector<Detection> detections);
 
 private:
+    /// A line too long to search: redacted whole, never allowlisted.
+    std::vector<Detection> unsearchable(std::string_view text,
+                                        const std::optional<std::set<std::string>>& enabledIds) const;
+
     std::vector<std::shared_ptr<const Detector>> detectors_;
     std::vector<const RegexDetector*> regexDetectors_; // the same detectors, where they are regex ones
     Allowlist allowlist_;
