@@ -52,7 +52,10 @@ Result<void, std::string> write(const std::filesystem::path& path, std::string_v
     }
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     // A hidden name beside the target, so that the rename stays within one file system.
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hiddenName(".");
+    hiddenName += path.filename().string();
+    hiddenName += ".XXXXXX";
+    std::string pattern = (folder / hiddenName).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
