@@ -1,8 +1,6 @@
 #include "detection/Allowlist.h"
 
-#include <unicode/regex.h>
 #include <unicode/uchar.h>
-#include <unicode/utext.h>
 #include <unicode/utf8.h>
 
 #include <algorithm>
@@ -85,19 +83,6 @@ bool isDocumentationIPv6(const std::string& lower)
     return lower == "::1" || lower == "::" || lower.starts_with("2001:db8:") || lower.starts_with("2001:0db8:");
 }
 
-bool searchFinds(MatcherPool& pool, std::string_view text)
-{
-    const LineText line(text);
-    auto matcher = pool.acquire();
-    UErrorCode status = U_ZERO_ERROR;
-    UText utext = UTEXT_INITIALIZER;
-    utext_openUChars(&utext, reinterpret_cast<const UChar*>(line.utf16()), line.utf16Length(), &status);
-    matcher->reset(&utext);
-    utext_close(&utext);
-    const bool found = matcher->find(status);
-    return U_SUCCESS(status) && found;
-}
-
 bool isSpaceForPattern(UChar32 c)
 {
     // A superset of what "\s" can match, so that the cut below never splits a match.
@@ -135,16 +120,16 @@ bool endsWithVersionWord(std::string_view before)
     }
     const std::size_t from = codePointsBack(before, static_cast<std::size_t>(contentEnd), versionWordReach);
     if (from == 0) {
-        return searchFinds(versionPrefixMatchers(), before);
+        return versionPrefixMatchers().finds(before);
     }
     std::string tail = "a";
     tail.append(before.substr(from));
-    return searchFinds(versionPrefixMatchers(), tail);
+    return versionPrefixMatchers().finds(tail);
 }
 
 bool startsWithPreRelease(std::string_view after)
 {
-    return searchFinds(preReleaseSuffixMatchers(), after.substr(0, preReleaseReach));
+    return preReleaseSuffixMatchers().finds(after.substr(0, preReleaseReach));
 }
 
 } // namespace

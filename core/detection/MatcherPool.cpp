@@ -2,9 +2,12 @@
 
 #include <unicode/regex.h>
 #include <unicode/unistr.h>
+#include <unicode/utext.h>
 
 #include <cstdio>
 #include <cstdlib>
+
+#include "detection/LineText.h"
 
 namespace tarnveil {
 
@@ -66,6 +69,25 @@ MatcherPool::Lease MatcherPool::acquire()
         std::abort();
     }
     return Lease(*this, std::move(matcher));
+}
+
+bool MatcherPool::finds(std::string_view text)
+{
+    const LineText line(text);
+    auto matcher = acquire();
+    attach(*matcher, line);
+    UErrorCode status = U_ZERO_ERROR;
+    const bool found = matcher->find(status);
+    return U_SUCCESS(status) && found;
+}
+
+void MatcherPool::attach(icu::RegexMatcher& matcher, const LineText& line)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UText text = UTEXT_INITIALIZER;
+    utext_openUChars(&text, reinterpret_cast<const UChar*>(line.utf16()), line.utf16Length(), &status);
+    matcher.reset(&text);
+    utext_close(&text);
 }
 
 void MatcherPool::release(std::unique_ptr<icu::RegexMatcher> matcher)

@@ -17,6 +17,8 @@ U_NAMESPACE_END
 
 namespace tarnveil {
 
+class LineText;
+
 /// A compiled pattern shared by every thread, with a pool of matchers for it. ICU patterns
 /// are safe to share; matchers are not, so each scan borrows one and gives it back.
 class MatcherPool {
@@ -46,6 +48,12 @@ public:
     Lease acquire();
 
     const std::string& pattern() const { return pattern_; }
+
+    /// Whether the pattern occurs anywhere in `text` (UTF-8).
+    bool finds(std::string_view text);
+
+    /// Points `matcher` at the UTF-16 form of `line` (which must outlive the search).
+    static void attach(icu::RegexMatcher& matcher, const LineText& line);
 
 private:
     void release(std::unique_ptr<icu::RegexMatcher> matcher);

@@ -1,7 +1,5 @@
 #include "detection/PrivateKeyBlocks.h"
 
-#include <unicode/regex.h>
-#include <unicode/utext.h>
 
 #include <string_view>
 
@@ -37,19 +35,6 @@ MatcherPool& bodyMatchers()
     return pool;
 }
 
-bool searchFinds(MatcherPool& pool, std::string_view text)
-{
-    const LineText line(text);
-    auto matcher = pool.acquire();
-    UErrorCode status = U_ZERO_ERROR;
-    UText utext = UTEXT_INITIALIZER;
-    utext_openUChars(&utext, reinterpret_cast<const UChar*>(line.utf16()), line.utf16Length(), &status);
-    matcher->reset(&utext);
-    utext_close(&utext);
-    const bool found = matcher->find(status);
-    return U_SUCCESS(status) && found;
-}
-
 enum class MarkerKind { begin, end };
 
 /// Whether the line holds a "-----BEGIN … PRIVATE KEY-----" (or END) marker anywhere.
@@ -58,7 +43,7 @@ bool marker(std::string_view line, MarkerKind kind)
     if (line.find(markerEnding) == std::string_view::npos) {
         return false;
     }
-    return searchFinds(kind == MarkerKind::begin ? openingMatchers() : closingMatchers(), line);
+    return (kind == MarkerKind::begin ? openingMatchers() : closingMatchers()).finds(line);
 }
 
 /// A line of the block between the markers: an encryption header or base64 text.
@@ -68,7 +53,7 @@ bool isBodyLine(std::string_view line)
     if (text.starts_with("Proc-Type:") || text.starts_with("DEK-Info:")) {
         return true;
     }
-    return !text.empty() && searchFinds(bodyMatchers(), text);
+    return !text.empty() && bodyMatchers().finds(text);
 }
 
 struct Block {

@@ -19,11 +19,8 @@ constexpr int32_t workCharsPerUnit = 1000;
 
 void attach(icu::RegexMatcher& matcher, const LineText& line)
 {
+    MatcherPool::attach(matcher, line);
     UErrorCode status = U_ZERO_ERROR;
-    UText text = UTEXT_INITIALIZER;
-    utext_openUChars(&text, reinterpret_cast<const UChar*>(line.utf16()), line.utf16Length(), &status);
-    matcher.reset(&text);
-    utext_close(&text);
     matcher.setTimeLimit(RegexDetector::workLimit(line.utf16Length()), status);
 }
 
