@@ -1,8 +1,12 @@
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include <QGuiApplication>
+
+#include "BurnCommand.h"
 #include "DetectCommand.h"
 #include "PlanCommand.h"
 #include "Version.h"
@@ -12,6 +16,7 @@ namespace {
 constexpr const char* usage =
     "usage: tarnveil-cli detect [--profile ID] [--detectors ID,ID,...] [--allow VALUE]... [--suppress-rfc1918] [FILE...]\n"
     "       tarnveil-cli plan OCR.json [--profile ID] [--allow VALUE]...\n"
+    "       tarnveil-cli burn IMAGE --regions REGIONS.json -o OUT [--format png|jpeg] [--quality 0..1]\n"
     "profiles: pentest-report, client-demo, public-blog\n";
 
 int usageError(const std::string& message)
@@ -40,6 +45,26 @@ int plan(const std::vector<std::string>& arguments)
     return tarnveil::cli::PlanCommand(std::move(*options)).run(stdout, stderr);
 }
 
+int burn(const char* program, const std::vector<std::string>& arguments)
+{
+    std::string error;
+    auto options = tarnveil::cli::BurnCommand::parse(arguments, error);
+    if (!options) {
+        return usageError(error);
+    }
+    // Labels need fonts, and fonts need a GUI application; it never shows anything, so it
+    // runs on the offscreen platform and works without a display. Qt sees only the program
+    // name, so it cannot take any of our arguments for its own.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt's own diagnostics (a missing runtime folder, font fallbacks) are not ours to print:
+    // errors reach the user as one line from the command.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int qtArgc = 1;
+    char* qtArgv[] = {const_cast<char*>(program), nullptr};
+    QGuiApplication application(qtArgc, qtArgv);
+    return tarnveil::cli::BurnCommand(std::move(*options)).run(stderr);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -64,6 +89,9 @@ int main(int argc, char** argv)
     }
     if (command == "plan") {
         return plan(arguments);
+    }
+    if (command == "burn") {
+        return burn(argv[0], arguments);
     }
     return usageError("unknown command '" + command + "' (try 'tarnveil-cli --help')");
 }

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what Tarnveil needs to build and test on Debian 12. Safe to run again: it does
-# nothing when every package is already present.
+# nothing when every package is already present. libqt6gui6 carries Qt's "offscreen" platform
+# plugin, with which the command line and the tests draw labels without a display.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
   libicu-dev nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libqt6gui6 libopencv-imgproc-dev libpng-dev libjpeg62-turbo-dev fonts-dejavu-core
 )
 
 missing=()

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "ocr/JsonInput.h"
+
 namespace tarnveil::RegionListJson {
 
 namespace {
@@ -16,7 +18,134 @@ nlohmann::ordered_json number(double value)
     return value;
 }
 
+using nlohmann::json;
+using JsonInput::DecodeError;
+using JsonInput::memberPath;
+
+/// The member `key` of `object`, or none when it is missing or null.
+const json* optionalMember(const json& object, std::string_view key)
+{
+    const auto found = object.find(key);
+    return found == object.end() || found->is_null() ? nullptr : &*found;
+}
+
+Rect decodeRect(const json& value, const std::string& where)
+{
+    JsonInput::object(value, where);
+    Rect rect;
+    for (auto [key, side] : {std::pair{"x", &rect.x}, std::pair{"y", &rect.y}, std::pair{"width", &rect.width},
+                             std::pair{"height", &rect.height}}) {
+        const std::string path = memberPath(where, key);
+        *side = JsonInput::number(JsonInput::member(value, key, where), path);
+        if (std::abs(*side) > maxCoordinate) {
+            throw DecodeError(path + " is out of range");
+        }
+    }
+    return rect;
+}
+
+RedactionStyle decodeStyle(const json& value, const std::string& where)
+{
+    JsonInput::object(value, where);
+    const std::string kindPath = memberPath(where, "kind");
+    const auto kind =
+        RedactionStyle::kindFromIdentifier(JsonInput::string(JsonInput::member(value, "kind", where), kindPath, 64));
+    if (!kind) {
+        throw DecodeError(kindPath + " must be \"solid\", \"labeled\", \"blur\" or \"pixelate\"");
+    }
+    if (*kind == RedactionStyle::Kind::blur) {
+        return RedactionStyle::blur();
+    }
+    if (*kind == RedactionStyle::Kind::pixelate) {
+        return RedactionStyle::pixelate();
+    }
+    const std::string fillPath = memberPath(where, "fill");
+    const auto fill = fillColorFromIdentifier(JsonInput::string(JsonInput::member(value, "fill", where), fillPath, 64));
+    if (!fill) {
+        throw DecodeError(fillPath + " must be \"black\", \"white\" or \"grey\"");
+    }
+    return *kind == RedactionStyle::Kind::solid ? RedactionStyle::solid(*fill) : RedactionStyle::labeled(*fill);
+}
+
+RedactionRegion decodeRegion(const json& value, const std::string& where)
+{
+    JsonInput::object(value, where);
+    RegionID id = RegionID::generate();
+    if (const json* given = optionalMember(value, "id")) {
+        const std::string path = memberPath(where, "id");
+        const auto parsed = RegionID::fromString(JsonInput::string(*given, path, 64));
+        if (!parsed) {
+            throw DecodeError(path + " must be a UUID");
+        }
+        id = *parsed;
+    }
+    RedactionRegion region(id, decodeRect(JsonInput::member(value, "rect", where), memberPath(where, "rect")),
+                           decodeStyle(JsonInput::member(value, "style", where), memberPath(where, "style")));
+    if (const json* label = optionalMember(value, "label")) {
+        region.label = JsonInput::string(*label, memberPath(where, "label"), maxLabelBytes);
+    }
+    if (const json* category = optionalMember(value, "category")) {
+        const std::string path = memberPath(where, "category");
+        region.category = detectionCategoryFromIdentifier(JsonInput::string(*category, path, 64));
+        if (!region.category) {
+            throw DecodeError(path + " is not a detection category");
+        }
+    }
+    if (const json* severity = optionalMember(value, "severity")) {
+        const std::string path = memberPath(where, "severity");
+        region.severity = severityFromIdentifier(JsonInput::string(*severity, path, 64));
+        if (!region.severity) {
+            throw DecodeError(path + " must be \"contextual\", \"identifier\" or \"secret\"");
+        }
+    }
+    if (const json* hidden = optionalMember(value, "value")) {
+        region.value = JsonInput::string(*hidden, memberPath(where, "value"), maxValueBytes);
+    }
+    if (const json* isProtected = optionalMember(value, "protected")) {
+        region.isProtected = JsonInput::boolean(*isProtected, memberPath(where, "protected"));
+    }
+    return region;
+}
+
+std::vector<RedactionRegion> decodeList(const json& document)
+{
+    JsonInput::object(document, "");
+    const json& list = JsonInput::array(JsonInput::member(document, "regions", ""), "regions", maxRegions);
+    std::vector<RedactionRegion> regions;
+    regions.reserve(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        regions.push_back(decodeRegion(list[i], JsonInput::elementPath("regions", i)));
+    }
+    return regions;
+}
+
 } // namespace
+
+Result<std::vector<RedactionRegion>, std::string> decode(std::string_view text)
+{
+    auto document = JsonInput::parse(text, maxFileBytes);
+    if (!document) {
+        return failure(document.error());
+    }
+    try {
+        return decodeList(*document);
+    } catch (const DecodeError& error) {
+        return failure(std::string(error.what()));
+    }
+}
+
+Result<std::vector<RedactionRegion>, std::string> read(const std::filesystem::path& from)
+{
+    auto bytes = JsonInput::readFile(from, maxFileBytes);
+    if (!bytes) {
+        return failure(bytes.error());
+    }
+    auto regions = decode(*bytes);
+    if (!regions) {
+        return failure(from.string() + ": " + regions.error());
+    }
+    return regions;
+}
 
 nlohmann::ordered_json encode(const RedactionRegion& region)
 {

@@ -1,0 +1,43 @@
+#include "render/ImageDecoder.h"
+
+#include <system_error>
+
+#include <QColorSpace>
+#include <QImageReader>
+
+namespace tarnveil::ImageDecoder {
+
+Result<QImage, std::string> read(const std::filesystem::path& path)
+{
+    const std::string name = path.string();
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error) {
+        return failure(name + ": " + error.message());
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return failure(name + ": not a regular file");
+    }
+    QImageReader::setAllocationLimit(allocationLimitMegabytes);
+    QImageReader reader(QString::fromStdString(name));
+    reader.setAutoTransform(false);
+    if (!reader.canRead()) {
+        return failure(name + ": not an image in a format this program reads");
+    }
+    const QSize size = reader.size();
+    if (size.isValid() && double(size.width()) * size.height() * 4 > double(allocationLimitMegabytes) * 1024 * 1024) {
+        return failure(name + ": the image is too large (" + std::to_string(size.width()) + " x " +
+                       std::to_string(size.height()) + " pixels; at most " + std::to_string(allocationLimitMegabytes) +
+                       " MB of pixels are decoded)");
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return failure(name + ": cannot decode the image (" + reader.errorString().toStdString() + ")");
+    }
+    if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb)) {
+        image.convertToColorSpace(QColorSpace(QColorSpace::SRgb));
+    }
+    return image;
+}
+
+} // namespace tarnveil::ImageDecoder
