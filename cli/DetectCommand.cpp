@@ -50,7 +50,10 @@ std::set<std::string> splitIds(const std::string& list)
     std::size_t from = 0;
     while (from <= list.size()) {
         const auto comma = list.find(',', from);
-        const auto id = list.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
+        auto id = list.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
+        // "ipv4, email" means the same as "ipv4,email".
+        id.erase(0, id.find_first_not_of(" \t"));
+        id.erase(id.find_last_not_of(" \t") + 1);
         if (!id.empty()) {
             ids.insert(id);
         }

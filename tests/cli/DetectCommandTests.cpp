@@ -112,6 +112,7 @@ TEST_F(DetectCommandTest, DetectorsOptionRunsExactlyTheListedOnes)
         {{"detect", "--detectors=ipv4,macHomePath"}, {"ipv4", "macHomePath"}, false},
         {{"detect", "--detectors", ""}, {}, false},
         {{"detect", "--detectors", "ipv4,nope"}, {"ipv4"}, true},
+        {{"detect", "--detectors", " ipv4 , email"}, {"email", "ipv4"}, false},
         {{"detect"}, {"email", "hostname", "ipv4"}, false}, // default set: no home paths
     };
     for (const auto& c : cases) {
