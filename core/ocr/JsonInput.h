@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -32,6 +33,40 @@ Result<nlohmann::json, std::string> parse(std::string_view text, std::size_t max
 
 /// The bytes of a file of at most `maxBytes`, or why they cannot be read.
 Result<std::string, std::string> readFile(const std::filesystem::path& path, std::size_t maxBytes);
+
+/// Parses `text` and hands the document to `decodeDocument`, which reports a defect by
+/// throwing DecodeError; either way the outcome is a value or a one-line message.
+template <class DecodeDocument>
+auto decode(std::string_view text, std::size_t maxBytes, DecodeDocument decodeDocument)
+    -> Result<decltype(decodeDocument(std::declval<const nlohmann::json&>())), std::string>
+{
+    auto document = parse(text, maxBytes);
+    if (!document) {
+        return failure(document.error());
+    }
+    try {
+        return decodeDocument(*document);
+    } catch (const DecodeError& error) {
+        return failure(std::string(error.what()));
+    }
+}
+
+/// Reads a file of at most `maxBytes` and decodes its text with `decodeText`; a defect of
+/// the content is reported with the file's name in front.
+template <class DecodeText>
+auto readAndDecode(const std::filesystem::path& path, std::size_t maxBytes, DecodeText decodeText)
+    -> decltype(decodeText(std::string_view{}))
+{
+    auto bytes = readFile(path, maxBytes);
+    if (!bytes) {
+        return failure(bytes.error());
+    }
+    auto decoded = decodeText(*bytes);
+    if (!decoded) {
+        return failure(path.string() + ": " + decoded.error());
+    }
+    return decoded;
+}
 
 /// The name of a member of the value named `where` ("" for the top level).
 std::string memberPath(const std::string& where, std::string_view key);

@@ -177,28 +177,12 @@ json encodeObservation(const OCRObservation& observation, const std::string& whe
 
 Result<OCRResult, std::string> decode(std::string_view text)
 {
-    auto document = JsonInput::parse(text, maxFileBytes);
-    if (!document) {
-        return failure(document.error());
-    }
-    try {
-        return decodeResult(*document);
-    } catch (const DecodeError& error) {
-        return failure(std::string(error.what()));
-    }
+    return JsonInput::decode(text, maxFileBytes, decodeResult);
 }
 
 Result<OCRResult, std::string> read(const std::filesystem::path& from)
 {
-    auto bytes = JsonInput::readFile(from, maxFileBytes);
-    if (!bytes) {
-        return failure(bytes.error());
-    }
-    auto result = decode(*bytes);
-    if (!result) {
-        return failure(from.string() + ": " + result.error());
-    }
-    return result;
+    return JsonInput::readAndDecode(from, maxFileBytes, [](std::string_view text) { return decode(text); });
 }
 
 Result<std::string, std::string> encode(const OCRResult& result)

@@ -123,28 +123,12 @@ std::vector<RedactionRegion> decodeList(const json& document)
 
 Result<std::vector<RedactionRegion>, std::string> decode(std::string_view text)
 {
-    auto document = JsonInput::parse(text, maxFileBytes);
-    if (!document) {
-        return failure(document.error());
-    }
-    try {
-        return decodeList(*document);
-    } catch (const DecodeError& error) {
-        return failure(std::string(error.what()));
-    }
+    return JsonInput::decode(text, maxFileBytes, decodeList);
 }
 
 Result<std::vector<RedactionRegion>, std::string> read(const std::filesystem::path& from)
 {
-    auto bytes = JsonInput::readFile(from, maxFileBytes);
-    if (!bytes) {
-        return failure(bytes.error());
-    }
-    auto regions = decode(*bytes);
-    if (!regions) {
-        return failure(from.string() + ": " + regions.error());
-    }
-    return regions;
+    return JsonInput::readAndDecode(from, maxFileBytes, [](std::string_view text) { return decode(text); });
 }
 
 nlohmann::ordered_json encode(const RedactionRegion& region)

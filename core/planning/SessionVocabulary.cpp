@@ -121,15 +121,7 @@ Result<std::string, std::string> SessionVocabulary::Snapshot::encode() const
 
 Result<SessionVocabulary::Snapshot, std::string> SessionVocabulary::Snapshot::decode(std::string_view text)
 {
-    auto document = JsonInput::parse(text, maxFileBytes);
-    if (!document) {
-        return failure(document.error());
-    }
-    try {
-        return decodeSnapshot(*document);
-    } catch (const JsonInput::DecodeError& error) {
-        return failure(std::string(error.what()));
-    }
+    return JsonInput::decode(text, maxFileBytes, decodeSnapshot);
 }
 
 // MARK: Vocabulary
