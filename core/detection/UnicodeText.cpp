@@ -77,14 +77,6 @@ std::vector<Character> characters(std::string_view utf8)
     return result;
 }
 
-std::size_t characterCount(std::string_view utf8)
-{
-    if (isAscii(utf8) && utf8.find("\r\n") == std::string_view::npos) {
-        return utf8.size();
-    }
-    return characters(utf8).size();
-}
-
 bool isNumber(const Character& character)
 {
     return u_getIntPropertyValue(character.firstScalar, UCHAR_NUMERIC_TYPE) != U_NT_NONE;

@@ -18,9 +18,6 @@ struct Character {
 /// The characters of a UTF-8 text, in order.
 std::vector<Character> characters(std::string_view utf8);
 
-/// The number of characters of a UTF-8 text.
-std::size_t characterCount(std::string_view utf8);
-
 /// True when the character's first code point has a numeric type.
 bool isNumber(const Character& character);
 
