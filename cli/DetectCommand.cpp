@@ -74,10 +74,10 @@ std::optional<DetectCommand::Options> DetectCommand::parse(const std::vector<std
     CommandLine line(arguments);
     while (auto option = line.next({"--detectors", "--allow", "--profile"}, {"--suppress-rfc1918"}, error)) {
         if (option->name == "--profile") {
-            if (!ProfileChoice::find(option->value, error)) {
+            options.profile = ProfileChoice::find(option->value, error);
+            if (!options.profile) {
                 return std::nullopt;
             }
-            options.profileID = option->value;
         } else if (option->name == "--detectors") {
             auto ids = splitIds(option->value);
             if (options.enabledIds) {
@@ -101,23 +101,19 @@ DetectCommand::DetectCommand(Options options) : options_(std::move(options)) {}
 
 Allowlist DetectCommand::allowlist() const
 {
-    std::string error;
-    const auto profile = options_.profileID ? ProfileChoice::find(*options_.profileID, error) : std::nullopt;
-    if (!profile) {
+    if (!options_.profile) {
         return Allowlist(options_.allowValues, options_.suppressRFC1918);
     }
-    const auto fromProfile = profile->allowlist(options_.allowValues);
+    const auto fromProfile = options_.profile->allowlist(options_.allowValues);
     return Allowlist(fromProfile.userValues(), fromProfile.suppressRFC1918() || options_.suppressRFC1918);
 }
 
 std::optional<std::set<std::string>> DetectCommand::enabledIds() const
 {
-    if (options_.enabledIds || !options_.profileID) {
+    if (options_.enabledIds || !options_.profile) {
         return options_.enabledIds;
     }
-    std::string error;
-    const auto profile = ProfileChoice::find(*options_.profileID, error);
-    return profile ? std::optional(profile->enabledDetectorIDs) : std::nullopt;
+    return options_.profile->enabledDetectorIDs;
 }
 
 int DetectCommand::run(std::FILE* in, std::FILE* out, std::FILE* err)

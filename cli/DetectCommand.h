@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "detection/Allowlist.h"
+#include "planning/Profile.h"
 
 namespace tarnveil::cli {
 
@@ -16,7 +17,7 @@ namespace tarnveil::cli {
 class DetectCommand {
 public:
     struct Options {
-        std::optional<std::string> profileID; ///< a built-in profile: its detectors and allowlist
+        std::optional<Profile> profile; ///< a built-in profile: its detectors and allowlist
         std::optional<std::set<std::string>> enabledIds;
         std::set<std::string> allowValues;
         bool suppressRFC1918 = false;

@@ -26,10 +26,11 @@ std::optional<PlanCommand::Options> PlanCommand::parse(const std::vector<std::st
     CommandLine line(arguments);
     while (auto option = line.next({"--profile", "--allow"}, {}, error)) {
         if (option->name == "--profile") {
-            if (!ProfileChoice::find(option->value, error)) {
+            auto profile = ProfileChoice::find(option->value, error);
+            if (!profile) {
                 return std::nullopt;
             }
-            options.profileID = option->value;
+            options.profile = std::move(*profile);
         } else {
             options.allowValues.insert(option->value);
         }
@@ -49,21 +50,16 @@ PlanCommand::PlanCommand(Options options) : options_(std::move(options)) {}
 
 int PlanCommand::run(std::FILE* out, std::FILE* err)
 {
-    std::string error;
-    const auto profile = ProfileChoice::find(options_.profileID, error);
-    if (!profile) {
-        std::fprintf(err, "tarnveil-cli: %s\n", error.c_str());
-        return 2;
-    }
+    const Profile& profile = options_.profile;
     const auto ocr = OCRResultJson::read(options_.ocrFile);
     if (!ocr.ok()) {
         std::fprintf(err, "tarnveil-cli: %s\n", ocr.error().c_str());
         return 2;
     }
-    const auto registry = DetectorRegistry::makeDefault(profile->allowlist(options_.allowValues));
+    const auto registry = DetectorRegistry::makeDefault(profile.allowlist(options_.allowValues));
     SessionVocabulary vocabulary;
-    const auto regions = RedactionPlanner(registry, planningPadding).plan(*ocr, *profile, vocabulary);
-    const auto json = RegionListJson::encode(regions, profile->id, ScanStatus::afterScan(regions, profile->name));
+    const auto regions = RedactionPlanner(registry, planningPadding).plan(*ocr, profile, vocabulary);
+    const auto json = RegionListJson::encode(regions, profile.id, ScanStatus::afterScan(regions, profile.name));
     const auto text = json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
     std::fwrite(text.data(), 1, text.size(), out);
     return std::fflush(out) == 0 ? 0 : 2;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "planning/Profile.h"
+
 namespace tarnveil::cli {
 
 /// `tarnveil-cli plan OCR.json [--profile ID] [--allow VALUE]...`
@@ -16,7 +18,7 @@ class PlanCommand {
 public:
     struct Options {
         std::string ocrFile;
-        std::string profileID = "pentest-report";
+        Profile profile = Profile::pentestReport();
         std::set<std::string> allowValues;
     };
 
