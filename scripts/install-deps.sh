@@ -9,6 +9,7 @@ packages=(
   libicu-dev nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6gui6 libopencv-imgproc-dev libpng-dev libjpeg62-turbo-dev fonts-dejavu-core
+  libtesseract-dev tesseract-ocr-eng tesseract-ocr
 )
 
 missing=()
