@@ -1,14 +1,12 @@
 #include "BurnCommand.h"
 
-#include <sys/stat.h>
-
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <system_error>
 #include <variant>
 
 #include "CommandLine.h"
+#include "SameFile.h"
 #include "planning/RegionListJson.h"
 #include "render/ImageDecoder.h"
 #include "render/RedactionEngine.h"
@@ -26,25 +24,6 @@ std::optional<double> parseQuality(const std::string& text)
         return std::nullopt;
     }
     return value;
-}
-
-/// True when `output` names the same file as `input`: the same canonical path (symbolic
-/// links and "..", also for an output that does not exist yet), or the same inode (a hard
-/// link).
-bool sameFile(const std::filesystem::path& input, const std::filesystem::path& output)
-{
-    std::error_code error;
-    const auto canonicalInput = std::filesystem::weakly_canonical(input, error);
-    if (!error) {
-        const auto canonicalOutput = std::filesystem::weakly_canonical(output, error);
-        if (!error && canonicalInput == canonicalOutput) {
-            return true;
-        }
-    }
-    struct stat inputStat {};
-    struct stat outputStat {};
-    return ::stat(input.c_str(), &inputStat) == 0 && ::stat(output.c_str(), &outputStat) == 0 &&
-           inputStat.st_dev == outputStat.st_dev && inputStat.st_ino == outputStat.st_ino;
 }
 
 } // namespace

@@ -2,11 +2,10 @@
 
 #include <cstdio>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "planning/Profile.h"
+#include "ScanOptions.h"
 
 namespace tarnveil::cli {
 
@@ -18,8 +17,7 @@ class PlanCommand {
 public:
     struct Options {
         std::string ocrFile;
-        Profile profile = Profile::pentestReport();
-        std::set<std::string> allowValues;
+        ScanOptions scan;
     };
 
     /// Parses the arguments after "plan"; on a usage error returns none and sets `error`.

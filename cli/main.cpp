@@ -4,11 +4,17 @@
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
+#include <functional>
+
 #include <QGuiApplication>
 
 #include "BurnCommand.h"
 #include "DetectCommand.h"
 #include "PlanCommand.h"
+#include "RedactCommand.h"
+#include "ScanCommand.h"
 #include "Version.h"
 
 namespace {
@@ -16,6 +22,8 @@ namespace {
 constexpr const char* usage =
     "usage: tarnveil-cli detect [--profile ID] [--detectors ID,ID,...] [--allow VALUE]... [--suppress-rfc1918] [FILE...]\n"
     "       tarnveil-cli plan OCR.json [--profile ID] [--allow VALUE]...\n"
+    "       tarnveil-cli scan IMAGE [--profile ID] [--allow VALUE]... [--save-ocr OCR.json]\n"
+    "       tarnveil-cli redact IMAGE... [-o OUT.png | --out-dir DIR] [--profile ID] [--allow VALUE]... [--mapping MAP.csv]\n"
     "       tarnveil-cli burn IMAGE --regions REGIONS.json -o OUT [--format png|jpeg] [--quality 0..1]\n"
     "profiles: pentest-report, client-demo, public-blog\n";
 
@@ -45,16 +53,11 @@ int plan(const std::vector<std::string>& arguments)
     return tarnveil::cli::PlanCommand(std::move(*options)).run(stdout, stderr);
 }
 
-int burn(const char* program, const std::vector<std::string>& arguments)
+/// Runs `command` inside a GUI application that never shows anything: images are read through
+/// Qt's plugins and labels need fonts. It runs on the offscreen platform, so it works without
+/// a display. Qt sees only the program name and cannot take any of our arguments for its own.
+int withGuiApplication(const char* program, const std::function<int()>& command)
 {
-    std::string error;
-    auto options = tarnveil::cli::BurnCommand::parse(arguments, error);
-    if (!options) {
-        return usageError(error);
-    }
-    // Labels need fonts, and fonts need a GUI application; it never shows anything, so it
-    // runs on the offscreen platform and works without a display. Qt sees only the program
-    // name, so it cannot take any of our arguments for its own.
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // Qt's own diagnostics (a missing runtime folder, font fallbacks) are not ours to print:
     // errors reach the user as one line from the command.
@@ -62,13 +65,58 @@ int burn(const char* program, const std::vector<std::string>& arguments)
     int qtArgc = 1;
     char* qtArgv[] = {const_cast<char*>(program), nullptr};
     QGuiApplication application(qtArgc, qtArgv);
-    return tarnveil::cli::BurnCommand(std::move(*options)).run(stderr);
+    return command();
+}
+
+int burn(const char* program, const std::vector<std::string>& arguments)
+{
+    std::string error;
+    auto options = tarnveil::cli::BurnCommand::parse(arguments, error);
+    if (!options) {
+        return usageError(error);
+    }
+    return withGuiApplication(program, [&] { return tarnveil::cli::BurnCommand(std::move(*options)).run(stderr); });
+}
+
+int scan(const char* program, const std::vector<std::string>& arguments)
+{
+    std::string error;
+    auto options = tarnveil::cli::ScanCommand::parse(arguments, error);
+    if (!options) {
+        return usageError(error);
+    }
+    return withGuiApplication(program,
+                              [&] { return tarnveil::cli::ScanCommand(std::move(*options)).run(stdout, stderr); });
+}
+
+int redact(const char* program, const std::vector<std::string>& arguments)
+{
+    std::string error;
+    auto options = tarnveil::cli::RedactCommand::parse(arguments, error);
+    if (!options) {
+        return usageError(error);
+    }
+    return withGuiApplication(program, [&] { return tarnveil::cli::RedactCommand(std::move(*options)).run(stderr); });
+}
+
+/// Tesseract's OpenMP runtime reads its thread limit once, when the library loads, and with
+/// more than one thread per recognition it runs several times slower on small machines. The
+/// program therefore starts itself again with the limit set when it was started without it;
+/// our own threads give the parallelism. If that fails it goes on, only slower.
+void limitOpenMPThreads(char** argv)
+{
+    if (std::getenv("OMP_THREAD_LIMIT") != nullptr) {
+        return;
+    }
+    ::setenv("OMP_THREAD_LIMIT", "1", 1);
+    ::execv("/proc/self/exe", argv);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    limitOpenMPThreads(argv);
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {
         std::fputs(usage, stderr);
@@ -89,6 +137,12 @@ int main(int argc, char** argv)
     }
     if (command == "plan") {
         return plan(arguments);
+    }
+    if (command == "scan") {
+        return scan(argv[0], arguments);
+    }
+    if (command == "redact") {
+        return redact(argv[0], arguments);
     }
     if (command == "burn") {
         return burn(argv[0], arguments);

@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6gui6 libopencv-imgproc-dev libpng-dev libjpeg62-turbo-dev fonts-dejavu-core
   libtesseract-dev tesseract-ocr-eng tesseract-ocr
+  fonts-liberation2 fonts-noto-mono fonts-hack fonts-open-sans
 )
 
 missing=()

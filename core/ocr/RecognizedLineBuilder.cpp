@@ -1,8 +1,9 @@
 #include "ocr/RecognizedLineBuilder.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "ocr/Geometry.h"
 #include "ocr/SymbolBoxesText.h"
@@ -34,63 +35,83 @@ Rect safeSymbolBox(const Rect& symbol, const Rect& word, double slack, bool firs
     return Rect{left, top, right - left, bottom - top};
 }
 
-} // namespace
-
-RecognizedLineBuilder::RecognizedLineBuilder(Size imageSize) : imageSize_(imageSize) {}
-
-void RecognizedLineBuilder::addWord(const Rect& wordBox, const std::vector<Symbol>& symbols)
+/// The word's box grown to hold every symbol the engine placed outside it; empty when
+/// neither the word nor any symbol has a box.
+Rect wordExtent(const RecognizedWord& word)
 {
-    std::vector<const Symbol*> kept;
-    Rect word = usable(wordBox) ? wordBox.standardized() : Rect{};
-    for (const Symbol& symbol : symbols) {
-        if (symbol.text.empty()) {
-            continue;
-        }
-        kept.push_back(&symbol);
-        if (usable(symbol.box)) {
-            word = usable(word) ? Geometry::unionOf(word, symbol.box) : symbol.box.standardized();
+    Rect box = usable(word.box) ? word.box.standardized() : Rect{};
+    for (const auto& symbol : word.symbols) {
+        if (!symbol.text.empty() && usable(symbol.box)) {
+            box = usable(box) ? Geometry::unionOf(box, symbol.box) : symbol.box.standardized();
         }
     }
-    if (kept.empty() || !usable(word)) {
-        return;
-    }
-    if (!text_.empty()) {
-        text_ += ' ';
-    }
-    const double slack = word.standardWidth() / double(kept.size());
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        const std::size_t start = text_.size();
-        text_ += kept[i]->text;
-        spans_.push_back(Span{start, text_.size(),
-                              safeSymbolBox(kept[i]->box, word, slack, i == 0, i + 1 == kept.size())});
-    }
-    wordBoxes_.push_back(word);
+    return box;
 }
 
-OCRObservation RecognizedLineBuilder::build(const Rect& lineBox, float confidence, OCRObservation::Source source)
+class LineAssembly {
+public:
+    void addWord(const RecognizedWord& word)
+    {
+        std::vector<const RecognizedWord::Symbol*> kept;
+        for (const auto& symbol : word.symbols) {
+            if (!symbol.text.empty()) {
+                kept.push_back(&symbol);
+            }
+        }
+        const Rect box = wordExtent(word);
+        if (kept.empty() || !usable(box)) {
+            return;
+        }
+        if (!text.empty()) {
+            text += ' ';
+        }
+        const double slack = box.standardWidth() / double(kept.size());
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            const std::size_t start = text.size();
+            text += kept[i]->text;
+            spans.push_back({start, text.size(), safeSymbolBox(kept[i]->box, box, slack, i == 0, i + 1 == kept.size())});
+        }
+        extent = usable(extent) ? Geometry::unionOf(extent, box) : box;
+    }
+
+    struct Span {
+        std::size_t start;
+        std::size_t end;
+        Rect box;
+    };
+    std::string text;
+    std::vector<Span> spans;
+    Rect extent;
+};
+
+} // namespace
+
+std::optional<OCRObservation> RecognizedLineBuilder::build(const RecognizedRow& row, const Size& imageSize,
+                                                           OCRObservation::Source source)
 {
-    Rect box = usable(lineBox) ? lineBox.standardized() : Rect{};
-    for (const Rect& word : wordBoxes_) {
-        box = usable(box) ? Geometry::unionOf(box, word) : word;
+    LineAssembly line;
+    for (const auto& word : row.words) {
+        line.addWord(word);
     }
+    if (line.text.empty()) {
+        return std::nullopt;
+    }
+    const Rect box = usable(row.box) ? Geometry::unionOf(row.box, line.extent) : line.extent;
     std::vector<SymbolBoxesText::Symbol> symbols;
-    symbols.reserve(spans_.size());
-    for (const Span& span : spans_) {
-        symbols.push_back({span.start, span.end, Geometry::normalizedRect(span.pixelBox, imageSize_)});
+    symbols.reserve(line.spans.size());
+    for (const auto& span : line.spans) {
+        symbols.push_back({span.start, span.end, Geometry::normalizedRect(span.box, imageSize)});
     }
-    OCRObservation line;
-    line.string = text_;
-    line.confidence = confidence;
+    OCRObservation observation;
+    observation.string = line.text;
+    observation.confidence = row.confidence;
     // The pixel box is derived from the normalised one, as it is when a saved result is read
     // back, so both give the same regions.
-    line.normalizedBoundingBox = Geometry::normalizedRect(box, imageSize_);
-    line.pixelBoundingBox = Geometry::pixelRect(line.normalizedBoundingBox, imageSize_);
-    line.source = source;
-    line.recognizedText = std::make_shared<SymbolBoxesText>(std::move(text_), std::move(symbols));
-    text_.clear();
-    spans_.clear();
-    wordBoxes_.clear();
-    return line;
+    observation.normalizedBoundingBox = Geometry::normalizedRect(box, imageSize);
+    observation.pixelBoundingBox = Geometry::pixelRect(observation.normalizedBoundingBox, imageSize);
+    observation.source = source;
+    observation.recognizedText = std::make_shared<SymbolBoxesText>(std::move(line.text), std::move(symbols));
+    return observation;
 }
 
 } // namespace tarnveil

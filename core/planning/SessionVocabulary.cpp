@@ -168,7 +168,8 @@ std::string SessionVocabulary::label(std::string_view value, DetectionCategory c
         return found->second;
     }
     const std::int64_t number = ++counters_[std::string(prefix)];
-    std::string label = "[" + std::string(prefix) + "-" + std::to_string(number) + "]";
+    std::string label;
+    label.append("[").append(prefix).append("-").append(std::to_string(number)).append("]");
     entryForLabel_[label] = Entry{label, std::string(prefix), std::move(norm), std::string(value),
                                   std::string(identifier(category))};
     labelForKey_.emplace(std::move(key), label);

@@ -17,8 +17,6 @@ constexpr int backgroundShrink = 4;
 constexpr int backgroundWindow = 9;
 /// A colour difference from the background of this much or more becomes full black.
 constexpr int fullInkContrast = 96;
-/// White margin around the prepared bitmap, in pixels of the input.
-constexpr int borderPixels = 10;
 
 cv::Mat wrap(const QImage& image)
 {
@@ -31,7 +29,7 @@ cv::Mat backgroundOf(const cv::Mat& rgb)
 {
     cv::Mat small;
     cv::resize(rgb, small, cv::Size(std::max(1, rgb.cols / backgroundShrink), std::max(1, rgb.rows / backgroundShrink)),
-               0, 0, cv::INTER_AREA);
+               0, 0, cv::INTER_NEAREST);
     cv::Mat smallBackground;
     cv::medianBlur(small, smallBackground, backgroundWindow);
     cv::Mat background;
@@ -69,17 +67,14 @@ ScreenshotPreparation ScreenshotPreparation::prepare(const QImage& image, double
         cv::resize(ink, scaled, cv::Size(), scale, scale, scale > 1 ? cv::INTER_CUBIC : cv::INTER_AREA);
         ink = scaled;
     }
-    const int border = std::max(1, int(std::lround(borderPixels * scale)));
-    QImage bitmap(ink.cols + 2 * border, ink.rows + 2 * border, QImage::Format_Grayscale8);
+    QImage bitmap(ink.cols, ink.rows, QImage::Format_Grayscale8);
     if (bitmap.isNull()) {
         return prepared;
     }
-    bitmap.fill(255);
     cv::Mat target(bitmap.height(), bitmap.width(), CV_8UC1, bitmap.bits(), size_t(bitmap.bytesPerLine()));
-    ink.copyTo(target(cv::Rect(border, border, ink.cols, ink.rows)));
+    ink.copyTo(target);
     prepared.bitmap = bitmap;
     prepared.scale = scale;
-    prepared.border = border;
     return prepared;
 }
 

@@ -5,12 +5,10 @@
 namespace tarnveil {
 
 /// A screenshot turned into the bitmap Tesseract reads best: one grey channel, dark text on a
-/// white background whatever the theme, a white border, and the text enlarged towards the
-/// engine's preferred size.
+/// white background whatever the theme, enlarged as asked.
 struct ScreenshotPreparation {
     QImage bitmap;     ///< Format_Grayscale8
     double scale = 1;  ///< prepared pixels per input pixel
-    int border = 0;    ///< white margin added on every side, in prepared pixels
 
     /// Prepares `image` enlarged by `scale` (1 when the caller wants the input's own size).
     static ScreenshotPreparation prepare(const QImage& image, double scale);

@@ -34,7 +34,7 @@ Result<tesseract::TessBaseAPI*, std::string> start()
     // The bitmaps are prepared as dark text on white, so the engine's own retry of every
     // doubtful line in inverted colours would only cost time.
     api->SetVariable("tessedit_do_invert", "0");
-    api->SetPageSegMode(tesseract::PSM_AUTO);
+    api->SetPageSegMode(tesseract::PageSegMode(6));
     return api.release();
 }
 

@@ -1,0 +1,117 @@
+#include "RedactCommand.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "CommandLine.h"
+#include "RedactRun.h"
+#include "SameFile.h"
+#include "planning/AtomicFile.h"
+
+namespace tarnveil::cli {
+
+namespace {
+
+/// The first output that would replace an input, another output or the mapping file, as a
+/// one-line message; empty when every file the run writes is distinct from the others.
+std::string collision(const std::vector<std::string>& inputs, const std::vector<std::filesystem::path>& outputs,
+                      const std::string& mappingFile)
+{
+    std::vector<std::filesystem::path> written = outputs;
+    if (!mappingFile.empty()) {
+        written.emplace_back(mappingFile);
+    }
+    for (const auto& output : written) {
+        for (const auto& input : inputs) {
+            if (sameFile(input, output)) {
+                return "refusing to write " + output.string() + " over the input image " + input;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        for (std::size_t j = i + 1; j < written.size(); ++j) {
+            if (sameFile(written[i], written[j])) {
+                return "two results would be written to " + written[j].string();
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<RedactCommand::Options> RedactCommand::parse(const std::vector<std::string>& arguments,
+                                                           std::string& error)
+{
+    Options options;
+    CommandLine line(arguments);
+    while (auto option = line.next({"--profile", "--allow", "-o", "--output", "--out-dir", "--mapping"}, {}, error)) {
+        if (options.scan.take(*option, error)) {
+        } else if (option->name == "--out-dir") {
+            options.outputDirectory = option->value;
+        } else if (option->name == "--mapping") {
+            options.mappingFile = option->value;
+        } else {
+            options.outputFile = option->value;
+        }
+        if (!error.empty()) {
+            return std::nullopt;
+        }
+    }
+    if (!error.empty()) {
+        return std::nullopt;
+    }
+    options.imageFiles = line.operands();
+    if (options.imageFiles.empty()) {
+        error = "redact needs at least one image file";
+    } else if (!options.outputFile.empty() && !options.outputDirectory.empty()) {
+        error = "-o and --out-dir cannot be used together";
+    } else if (!options.outputFile.empty() && options.imageFiles.size() > 1) {
+        error = "-o takes one image only; use --out-dir for several";
+    }
+    return error.empty() ? std::optional(std::move(options)) : std::nullopt;
+}
+
+std::filesystem::path RedactCommand::outputFor(const Options& options, const std::string& imageFile)
+{
+    if (!options.outputFile.empty()) {
+        return options.outputFile;
+    }
+    const std::filesystem::path input(imageFile);
+    const std::string name = input.stem().string() + "-redacted.png";
+    if (!options.outputDirectory.empty()) {
+        return std::filesystem::path(options.outputDirectory) / name;
+    }
+    return input.parent_path() / name;
+}
+
+RedactCommand::RedactCommand(Options options) : options_(std::move(options)) {}
+
+int RedactCommand::run(std::FILE* err)
+{
+    std::vector<std::filesystem::path> outputs;
+    for (const auto& image : options_.imageFiles) {
+        outputs.push_back(outputFor(options_, image));
+    }
+    if (const auto problem = collision(options_.imageFiles, outputs, options_.mappingFile); !problem.empty()) {
+        std::fprintf(err, "tarnveil-cli: %s\n", problem.c_str());
+        return 2;
+    }
+    if (!options_.outputDirectory.empty() && !std::filesystem::is_directory(options_.outputDirectory)) {
+        std::fprintf(err, "tarnveil-cli: %s: not a folder\n", options_.outputDirectory.c_str());
+        return 2;
+    }
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    RedactRun run(options_.scan, options_.imageFiles, outputs, err);
+    bool succeeded = run.process(std::min(cores, options_.imageFiles.size()));
+    if (!options_.mappingFile.empty()) {
+        const auto written = AtomicFile::write(options_.mappingFile, run.vocabulary().exportCSV());
+        if (!written) {
+            run.reporter().message(written.error());
+            succeeded = false;
+        }
+    }
+    return succeeded ? 0 : 2;
+}
+
+} // namespace tarnveil::cli
