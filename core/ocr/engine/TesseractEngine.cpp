@@ -34,7 +34,9 @@ Result<tesseract::TessBaseAPI*, std::string> start()
     // The bitmaps are prepared as dark text on white, so the engine's own retry of every
     // doubtful line in inverted colours would only cost time.
     api->SetVariable("tessedit_do_invert", "0");
-    api->SetPageSegMode(tesseract::PageSegMode(6));
+    // No column detection: on screenshots it cuts aligned rows (log fields, tables, a key and
+    // its value) into pieces that are then read without their context, and misread.
+    api->SetPageSegMode(tesseract::PSM_SINGLE_COLUMN);
     return api.release();
 }
 

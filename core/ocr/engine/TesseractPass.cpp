@@ -11,6 +11,7 @@
 #include "ocr/RecognizedLineBuilder.h"
 #include "ocr/RowJoiner.h"
 #include "ocr/engine/BandSplitter.h"
+#include "ocr/engine/GapInspector.h"
 #include "ocr/engine/RecognitionPool.h"
 #include "ocr/engine/ScreenshotPreparation.h"
 #include "ocr/engine/TesseractEngine.h"
@@ -169,7 +170,8 @@ Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const 
         std::move(outcome.rows.begin(), outcome.rows.end(), std::back_inserter(rows));
     }
     std::vector<OCRObservation> lines;
-    for (const RecognizedRow& row : RowJoiner::joined(std::move(rows))) {
+    for (RecognizedRow& joined : RowJoiner::joined(std::move(rows))) {
+        const RecognizedRow row = GapInspector::withUnderscoresRestored(std::move(joined), prepared.bitmap, toSource);
         auto line = RecognizedLineBuilder::build(row, imageSize, source);
         if (line && line->pixelBoundingBox.standardHeight() >= minimumTextHeight * imageSize.height) {
             lines.push_back(std::move(*line));
