@@ -1,6 +1,7 @@
 #include "ocr/RowJoiner.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <optional>
 
@@ -37,6 +38,54 @@ struct Group {
     std::vector<std::size_t> members;
     Rect box;
 };
+
+double median(std::vector<double> values)
+{
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+/// The character pitch of a row set in a monospaced font, or none when the row does not look
+/// monospaced: the width per symbol of its longer words, when most of them agree within 10 %.
+std::optional<double> monospacePitch(const RecognizedRow& row)
+{
+    std::vector<double> perSymbol;
+    for (const auto& word : row.words) {
+        const auto count = std::count_if(word.symbols.begin(), word.symbols.end(),
+                                         [](const RecognizedWord::Symbol& symbol) { return !symbol.text.empty(); });
+        if (count >= minimumPitchSymbols && usable(word.box)) {
+            perSymbol.push_back(word.box.standardWidth() / double(count));
+        }
+    }
+    if (perSymbol.size() < minimumPitchWords) {
+        return std::nullopt;
+    }
+    const double pitch = median(perSymbol);
+    const auto agreeing = std::count_if(perSymbol.begin(), perSymbol.end(),
+                                        [&](double value) { return std::abs(value - pitch) <= 0.1 * pitch; });
+    if (double(agreeing) < 0.75 * double(perSymbol.size())) {
+        return std::nullopt;
+    }
+    return pitch;
+}
+
+/// The narrowest gap between two words of the row that is still a space.
+double spaceThreshold(const RecognizedRow& row)
+{
+    if (const auto pitch = monospacePitch(row)) {
+        return monospaceSplitRatio * *pitch;
+    }
+    std::vector<double> gaps;
+    for (std::size_t i = 1; i < row.words.size(); ++i) {
+        if (usable(row.words[i - 1].box) && usable(row.words[i].box)) {
+            gaps.push_back(row.words[i].box.minX() - row.words[i - 1].box.maxX());
+        }
+    }
+    if (gaps.size() < 2) {
+        return 0;
+    }
+    return std::min(splitGapRatio * median(gaps), splitGapRatio * 0.75 * row.box.standardHeight());
+}
 
 } // namespace
 
@@ -93,21 +142,15 @@ std::vector<RecognizedRow> joined(std::vector<RecognizedRow> rows)
 
 RecognizedRow withSplitWordsJoined(RecognizedRow row)
 {
-    auto& words = row.words;
-    std::vector<double> gaps;
-    for (std::size_t i = 1; i < words.size(); ++i) {
-        if (usable(words[i - 1].box) && usable(words[i].box)) {
-            gaps.push_back(words[i].box.minX() - words[i - 1].box.maxX());
-        }
-    }
-    if (gaps.size() < 2 || !usable(row.box)) {
+    if (!usable(row.box)) {
         return row;
     }
-    std::nth_element(gaps.begin(), gaps.begin() + std::ptrdiff_t(gaps.size() / 2), gaps.end());
-    const double threshold =
-        std::min(splitGapRatio * gaps[gaps.size() / 2], splitGapRatio * 0.75 * row.box.standardHeight());
+    const double threshold = spaceThreshold(row);
+    if (!(threshold > 0)) {
+        return row;
+    }
     std::vector<RecognizedWord> kept;
-    for (auto& word : words) {
+    for (auto& word : row.words) {
         if (!kept.empty() && usable(kept.back().box) && usable(word.box) &&
             word.box.minX() - kept.back().box.maxX() < threshold) {
             RecognizedWord& previous = kept.back();
@@ -117,7 +160,7 @@ RecognizedRow withSplitWordsJoined(RecognizedRow row)
             kept.push_back(std::move(word));
         }
     }
-    words = std::move(kept);
+    row.words = std::move(kept);
     return row;
 }
 

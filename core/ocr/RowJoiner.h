@@ -18,14 +18,20 @@ inline constexpr double maxGapInHeights = 2.5;
 /// mean of its pieces' weighted by their symbols. Rows keep the order of their first piece.
 std::vector<RecognizedRow> joined(std::vector<RecognizedRow> rows);
 
-/// A gap between two words narrower than this fraction of the row's median word gap (and of
-/// the row's height) is not a space.
+/// In a monospaced row, a gap between two words narrower than this many character pitches
+/// is not a space: a space leaves at least a whole empty cell, while the side bearings of a
+/// narrow glyph ("!", ".", ":") leave less.
+inline constexpr double monospaceSplitRatio = 0.85;
+/// Elsewhere, a gap narrower than this fraction of the row's median word gap (and of a third
+/// of the row's height) is not a space.
 inline constexpr double splitGapRatio = 0.45;
+/// The pitch is measured on words of at least this many symbols, and needs this many words.
+inline constexpr long minimumPitchSymbols = 4;
+inline constexpr std::size_t minimumPitchWords = 3;
 
 /// The row with words that the engine split apart joined again. The engine's spacing guess
-/// can put a space inside a token ("09: 47:12", "ghp_ab cd"), which hides it from detection;
-/// a gap much narrower than the row's usual word gap and than a third of the row's height is
-/// taken for part of one word.
+/// can put a space inside a token ("09: 47:12", "S3cr3t! Pass", "alice. jensen"), which hides
+/// it from detection.
 RecognizedRow withSplitWordsJoined(RecognizedRow row);
 
 } // namespace tarnveil::RowJoiner
