@@ -46,7 +46,7 @@ double median(std::vector<double> values)
 }
 
 /// The character pitch of a row set in a monospaced font, or none when the row does not look
-/// monospaced: the width per symbol of its longer words, when most of them agree within 10 %.
+/// monospaced: the width per symbol of its longer words, when most of them agree within 8 %.
 std::optional<double> monospacePitch(const RecognizedRow& row)
 {
     std::vector<double> perSymbol;
@@ -62,27 +62,38 @@ std::optional<double> monospacePitch(const RecognizedRow& row)
     }
     const double pitch = median(perSymbol);
     const auto agreeing = std::count_if(perSymbol.begin(), perSymbol.end(),
-                                        [&](double value) { return std::abs(value - pitch) <= 0.1 * pitch; });
-    if (double(agreeing) < 0.75 * double(perSymbol.size())) {
+                                        [&](double value) { return std::abs(value - pitch) <= 0.08 * pitch; });
+    if (double(agreeing) < 0.8 * double(perSymbol.size())) {
         return std::nullopt;
     }
     return pitch;
 }
 
-/// The narrowest gap between two words of the row that is still a space.
-double spaceThreshold(const RecognizedRow& row)
+std::vector<double> wordGaps(const RecognizedRow& row)
 {
-    if (const auto pitch = monospacePitch(row)) {
-        return monospaceSplitRatio * *pitch;
-    }
     std::vector<double> gaps;
     for (std::size_t i = 1; i < row.words.size(); ++i) {
         if (usable(row.words[i - 1].box) && usable(row.words[i].box)) {
             gaps.push_back(row.words[i].box.minX() - row.words[i - 1].box.maxX());
         }
     }
+    return gaps;
+}
+
+/// The narrowest gap between two words of the row that is still a space; 0 when the row has
+/// too few gaps to tell.
+double spaceThreshold(const RecognizedRow& row)
+{
+    const std::vector<double> gaps = wordGaps(row);
     if (gaps.size() < 2) {
         return 0;
+    }
+    // A monospaced row: its words agree on a pitch, and its spaces are whole empty cells (in
+    // a proportional font a space is narrower than the average letter). The widest gap is the
+    // test, as the engine's false spaces can outnumber the true ones.
+    const double widestGap = *std::max_element(gaps.begin(), gaps.end());
+    if (const auto pitch = monospacePitch(row); pitch && widestGap >= 0.95 * *pitch) {
+        return monospaceSplitRatio * *pitch;
     }
     return std::min(splitGapRatio * median(gaps), splitGapRatio * 0.75 * row.box.standardHeight());
 }
