@@ -18,6 +18,9 @@ Result<QImage, std::string> read(const std::filesystem::path& path)
     if (!std::filesystem::is_regular_file(status)) {
         return failure(name + ": not a regular file");
     }
+    if (std::filesystem::file_size(path, error) == 0 && !error) {
+        return failure(name + ": the file is empty");
+    }
     QImageReader::setAllocationLimit(allocationLimitMegabytes);
     QImageReader reader(QString::fromStdString(name));
     reader.setAutoTransform(false);
@@ -32,7 +35,8 @@ Result<QImage, std::string> read(const std::filesystem::path& path)
     }
     QImage image = reader.read();
     if (image.isNull()) {
-        return failure(name + ": cannot decode the image (" + reader.errorString().toStdString() + ")");
+        return failure(name + ": cannot decode the image, it may be truncated or corrupt (" +
+                       reader.errorString().toStdString() + ")");
     }
     if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb)) {
         image.convertToColorSpace(QColorSpace(QColorSpace::SRgb));
