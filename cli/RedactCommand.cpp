@@ -46,12 +46,12 @@ std::optional<RedactCommand::Options> RedactCommand::parse(const std::vector<std
     Options options;
     CommandLine line(arguments);
     while (auto option = line.next({"--profile", "--allow", "-o", "--output", "--out-dir", "--mapping"}, {}, error)) {
-        if (options.scan.take(*option, error)) {
-        } else if (option->name == "--out-dir") {
+        const bool planning = options.scan.take(*option, error);
+        if (!planning && option->name == "--out-dir") {
             options.outputDirectory = option->value;
-        } else if (option->name == "--mapping") {
+        } else if (!planning && option->name == "--mapping") {
             options.mappingFile = option->value;
-        } else {
+        } else if (!planning) {
             options.outputFile = option->value;
         }
         if (!error.empty()) {
