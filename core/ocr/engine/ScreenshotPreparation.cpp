@@ -16,7 +16,7 @@ constexpr int backgroundShrink = 4;
 /// dense lines of text never make up half of it.
 constexpr int backgroundWindow = 9;
 /// A colour difference from the background of this much or more becomes full black.
-constexpr int fullInkContrast = 96;
+constexpr int fullInkContrast = 160;
 
 cv::Mat wrap(const QImage& image)
 {

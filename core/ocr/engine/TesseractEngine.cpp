@@ -14,10 +14,12 @@ constexpr std::size_t maxIdle = 4;
 
 std::mutex poolMutex;
 
+/// Never destroyed: idle instances stay reachable until the process ends, and no instance is
+/// torn down while another thread might still be returning one.
 std::vector<tesseract::TessBaseAPI*>& idle()
 {
-    static std::vector<tesseract::TessBaseAPI*> instances;
-    return instances;
+    static auto* instances = new std::vector<tesseract::TessBaseAPI*>;
+    return *instances;
 }
 
 Result<tesseract::TessBaseAPI*, std::string> start()
