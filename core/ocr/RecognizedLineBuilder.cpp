@@ -84,6 +84,13 @@ public:
     Rect extent;
 };
 
+/// `box` cut to the image; the engine's boxes can reach into the margin around it.
+Rect insideImage(const Rect& box, const Size& imageSize)
+{
+    const auto inside = Geometry::intersection(box, Rect{0, 0, imageSize.width, imageSize.height});
+    return inside ? *inside : box;
+}
+
 } // namespace
 
 std::optional<OCRObservation> RecognizedLineBuilder::build(const RecognizedRow& row, const Size& imageSize,
@@ -96,11 +103,11 @@ std::optional<OCRObservation> RecognizedLineBuilder::build(const RecognizedRow& 
     if (line.text.empty()) {
         return std::nullopt;
     }
-    const Rect box = usable(row.box) ? Geometry::unionOf(row.box, line.extent) : line.extent;
+    const Rect box = insideImage(usable(row.box) ? Geometry::unionOf(row.box, line.extent) : line.extent, imageSize);
     std::vector<SymbolBoxesText::Symbol> symbols;
     symbols.reserve(line.spans.size());
     for (const auto& span : line.spans) {
-        symbols.push_back({span.start, span.end, Geometry::normalizedRect(span.box, imageSize)});
+        symbols.push_back({span.start, span.end, Geometry::normalizedRect(insideImage(span.box, imageSize), imageSize)});
     }
     OCRObservation observation;
     observation.string = line.text;

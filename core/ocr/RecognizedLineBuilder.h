@@ -19,7 +19,7 @@ namespace tarnveil {
 class RecognizedLineBuilder {
 public:
     /// The line of `row` in an image of `imageSize`, with the pixel box that holds the row's
-    /// box and every word; none when the row holds no text.
+    /// box and every word; none when the row holds no text. Boxes are cut to the image.
     static std::optional<OCRObservation> build(const RecognizedRow& row, const Size& imageSize,
                                                OCRObservation::Source source);
 };

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QtGlobal>
+
+/// The texts of the editor's status line. Translated ones are keys of the interface catalogue
+/// (context "EditorModel", values as %1, %2 …); the others are shown as written.
+namespace tarnveil::StatusLines {
+
+// Translated.
+//: Shown before any image is loaded. Two spaces before the parenthesis.
+inline constexpr const char* pasteToBegin = QT_TRANSLATE_NOOP("EditorModel", "Paste a screenshot to begin  (Ctrl+V)");
+inline constexpr const char* noClipboardImage = QT_TRANSLATE_NOOP("EditorModel", "No image on the clipboard");
+inline constexpr const char* noDetections =
+    QT_TRANSLATE_NOOP("EditorModel", "No detections — review manually before exporting");
+//: %1 is the name of the redaction profile.
+inline constexpr const char* oneDetection = QT_TRANSLATE_NOOP("EditorModel", "1 detection · %1");
+//: %1 is the number of detections (2 or more), %2 the name of the redaction profile.
+inline constexpr const char* manyDetections = QT_TRANSLATE_NOOP("EditorModel", "%1 detections · %2");
+inline constexpr const char* nothingToExport = QT_TRANSLATE_NOOP("EditorModel", "Nothing to export");
+inline constexpr const char* burning = QT_TRANSLATE_NOOP("EditorModel", "Burning…");
+inline constexpr const char* burningOneRegion = QT_TRANSLATE_NOOP("EditorModel", "Burning 1 region…");
+//: %1 is the number of regions (0, 2 or more).
+inline constexpr const char* burningRegions = QT_TRANSLATE_NOOP("EditorModel", "Burning %1 regions…");
+inline constexpr const char* mappingExported = QT_TRANSLATE_NOOP("EditorModel", "Mapping exported");
+inline constexpr const char* newSession = QT_TRANSLATE_NOOP("EditorModel", "New session — pseudonyms reset");
+
+// Shown as written.
+inline constexpr const char* loadRefusedDuringExport = "Finish the current export before loading another image.";
+inline constexpr const char* scanning = "Scanning…";
+inline constexpr const char* ocrFailed = "OCR failed — rescan, or review manually before exporting.";
+inline constexpr const char* waitForScanOrExport = "Wait for scanning or the current export to finish.";
+inline constexpr const char* waitBeforeRetry = "Wait for scanning to finish, then retry export.";
+inline constexpr const char* exported = "Exported ";
+inline constexpr const char* toDesktopCopied = " to Desktop · copied to clipboard";
+inline constexpr const char* toDesktopCopyFailed = " to Desktop · clipboard copy failed";
+inline constexpr const char* sourceMustBePreserved = "Choose another filename — the source image must be preserved.";
+inline constexpr const char* couldNotSaveExport = "Could not save export: ";
+inline constexpr const char* exportedCopied = "Exported · copied to clipboard";
+inline constexpr const char* exportedCopyFailed = "Exported · clipboard copy failed";
+inline constexpr const char* couldNotSaveMapping = "Could not save mapping: ";
+
+// The question before exporting after a failed scan.
+inline constexpr const char* detectionFailedMessage = "Automatic detection failed";
+inline constexpr const char* detectionFailedInformative =
+    "Review every sensitive area manually. Export the current manual redactions?";
+inline constexpr const char* detectionFailedCancel = "Cancel";
+inline constexpr const char* detectionFailedConfirm = "Export reviewed image";
+
+} // namespace tarnveil::StatusLines
