@@ -1,0 +1,26 @@
+#pragma once
+
+namespace tarnveil::leakbench {
+
+/// What a colour is for; a theme gives each role its colour.
+enum class ColorRole {
+    background,
+    panel,
+    chrome,
+    field,
+    border,
+    codeBlock,
+    text,
+    chromeText,
+    dim,
+    accent,
+    keyword,
+    string,
+    success,
+    warning,
+    error,
+};
+
+inline constexpr int colorRoleCount = 15;
+
+} // namespace tarnveil::leakbench

@@ -1,0 +1,54 @@
+#include "InkExtractor.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tarnveil::leakbench {
+
+namespace {
+
+struct Box {
+    int left, top, right, bottom; // inclusive left/top, exclusive right/bottom
+    bool empty() const { return right <= left; }
+};
+
+bool differs(const QImage& full, const QImage& rows, int x, int fullY, int rowY)
+{
+    const auto* a = reinterpret_cast<const QRgb*>(full.constScanLine(fullY));
+    const auto* b = reinterpret_cast<const QRgb*>(rows.constScanLine(rowY));
+    return (a[x] & 0xffffff) != (b[x] & 0xffffff);
+}
+
+Box differingBox(const QImage& full, const QImage& rows, int top)
+{
+    Box box{full.width(), full.height(), 0, 0};
+    for (int y = 0; y < rows.height(); ++y) {
+        for (int x = 0; x < rows.width(); ++x) {
+            if (differs(full, rows, x, top + y, y)) {
+                box = {std::min(box.left, x), std::min(box.top, top + y), std::max(box.right, x + 1),
+                       std::max(box.bottom, top + y + 1)};
+            }
+        }
+    }
+    return box;
+}
+
+} // namespace
+
+InkMask InkExtractor::difference(const QImage& full, const QImage& rows, int top)
+{
+    const Box box = differingBox(full, rows, top);
+    if (box.empty()) {
+        return {};
+    }
+    std::vector<bool> bits;
+    bits.reserve(static_cast<std::size_t>(box.right - box.left) * static_cast<std::size_t>(box.bottom - box.top));
+    for (int y = box.top; y < box.bottom; ++y) {
+        for (int x = box.left; x < box.right; ++x) {
+            bits.push_back(differs(full, rows, x, y, y - top));
+        }
+    }
+    return InkMask::fromBits(box.left, box.top, box.right - box.left, box.bottom - box.top, bits);
+}
+
+} // namespace tarnveil::leakbench
