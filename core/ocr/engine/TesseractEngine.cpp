@@ -36,9 +36,11 @@ Result<tesseract::TessBaseAPI*, std::string> start()
     // The bitmaps are prepared as dark text on white, so the engine's own retry of every
     // doubtful line in inverted colours would only cost time.
     api->SetVariable("tessedit_do_invert", "0");
-    // No column detection: on screenshots it cuts aligned rows (log fields, tables, a key and
-    // its value) into pieces that are then read without their context, and misread.
-    api->SetPageSegMode(tesseract::PSM_SINGLE_COLUMN);
+    // One block of text, no layout analysis: on screenshots the engine's column and picture
+    // detection cuts aligned rows (log fields, tables, a key and its value) into pieces read
+    // without their context, and can drop whole runs of lines as non-text. Rows are joined and
+    // ordered afterwards.
+    api->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
     return api.release();
 }
 

@@ -10,6 +10,7 @@
 
 #include "ocr/RecognizedLineBuilder.h"
 #include "ocr/RowJoiner.h"
+#include "ocr/TokenRepair.h"
 #include "ocr/engine/BandSplitter.h"
 #include "ocr/engine/GapInspector.h"
 #include "ocr/engine/RecognitionPool.h"
@@ -171,7 +172,8 @@ Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const 
     }
     std::vector<OCRObservation> lines;
     for (RecognizedRow& joined : RowJoiner::joined(std::move(rows))) {
-        const RecognizedRow row = GapInspector::withUnderscoresRestored(std::move(joined), prepared.bitmap, toSource);
+        const RecognizedRow row =
+            TokenRepair::repaired(GapInspector::withUnderscoresRestored(std::move(joined), prepared.bitmap, toSource));
         auto line = RecognizedLineBuilder::build(row, imageSize, source);
         if (line && line->pixelBoundingBox.standardHeight() >= minimumTextHeight * imageSize.height) {
             lines.push_back(std::move(*line));
