@@ -49,6 +49,10 @@ bool falseSpace(const std::string& left, const std::string& right)
     if (last == ':' && (first == '/' || (left.find("://") != std::string::npos && isAlnum(first)))) {
         return true;
     }
+    // Colon-separated records ("user: 1001: aad3b…:::", "09: 47:12").
+    if (last == ':' && isAlnum(first) && right.find(':') != std::string::npos) {
+        return true;
+    }
     constexpr std::string_view leading = ".:@";
     return right.size() >= 2 && leading.find(first) != std::string_view::npos && isAlnum(right[1]);
 }
@@ -226,6 +230,170 @@ void repairPrefixes(RecognizedWord& word)
     }
 }
 
+/// A token of a known form, recognisable by its start, that the engine cut short: how long
+/// it can be at most, and which characters it is made of.
+struct TokenForm {
+    std::string_view prefix;
+    std::size_t maximumLength;
+    std::string_view extraCharacters; ///< besides letters and digits
+};
+
+constexpr TokenForm tokenForms[] = {
+    {"eyJ", 4096, "._-"},  // JSON Web Tokens
+    {"AIza", 39, "_-"},    // Google API keys
+    {"ghp_", 40, "_"},     // GitHub tokens
+    {"gho_", 40, "_"},
+    {"ghu_", 40, "_"},
+    {"ghs_", 40, "_"},
+    {"ghr_", 40, "_"},
+    {"AKIA", 20, ""},      // AWS access key ids
+    {"ASIA", 20, ""},
+    {"sk_live_", 255, "_"}, // Stripe keys
+    {"sk_test_", 255, "_"},
+    {"rk_live_", 255, "_"},
+    {"xoxb-", 255, "-"},   // Slack tokens
+    {"xoxp-", 255, "-"},
+};
+
+bool madeOf(const std::string& text, std::string_view extra)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [&](char c) {
+        return isAlnum(c) || extra.find(c) != std::string_view::npos;
+    });
+}
+
+/// The start of the word's last token of a known form, if it runs to the end of the word.
+const TokenForm* trailingToken(const std::string& word, std::size_t& tokenLength)
+{
+    for (const auto& form : tokenForms) {
+        for (std::size_t at = word.rfind(form.prefix); at != std::string::npos;
+             at = at == 0 ? std::string::npos : word.rfind(form.prefix, at - 1)) {
+            if (tokenStart(word, at) && madeOf(word.substr(at), form.extraCharacters)) {
+                tokenLength = word.size() - at;
+                return &form;
+            }
+        }
+    }
+    return nullptr;
+}
+
+/// Joins onto a token of a known form the words that continue it, as long as it stays within
+/// its form's length: the engine's word spacing often cuts long tokens set in proportional
+/// fonts ("AIzaBqid…YavWLy JieAz…").
+void joinCutTokens(RecognizedRow& row)
+{
+    std::vector<RecognizedWord> kept;
+    std::size_t tokenLength = 0;
+    const TokenForm* open = nullptr;
+    for (auto& word : row.words) {
+        const std::string text = textOf(word);
+        if (open && madeOf(text, open->extraCharacters) && tokenLength + text.size() <= open->maximumLength) {
+            tokenLength += text.size();
+            append(kept.back(), std::move(word));
+            continue;
+        }
+        open = trailingToken(text, tokenLength);
+        kept.push_back(std::move(word));
+    }
+    row.words = std::move(kept);
+}
+
+/// Characters that are never hexadecimal digits but are what the engine reads for one.
+char hexForLookAlike(char c)
+{
+    switch (c) {
+    case 'O': case 'o': case '@': case 'Q': return '0';
+    case 'l': case 'I': case 'i': case '|': case 'L': return '1';
+    case 'S': case 's': case '$': return '5';
+    case 'Z': case 'z': return '2';
+    case 'g': case 'q': return '9';
+    case 'T': case 't': return 'f';
+    default: return 0;
+    }
+}
+
+bool isHex(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+
+/// Whether groups of these sizes, separated by `separator`, have a hexadecimal form: a UUID
+/// (8-4-4-4-12), a MAC address (six pairs), an IPv6 address (up to eight groups of one to
+/// four, "::" allowed) or a digest (32, 40, 64 or 128 digits).
+bool hexShape(const std::vector<std::size_t>& groups, char separator)
+{
+    if (groups.size() == 1) {
+        return groups[0] == 32 || groups[0] == 40 || groups[0] == 64 || groups[0] == 128;
+    }
+    if (separator == '-' && groups == std::vector<std::size_t>{8, 4, 4, 4, 12}) {
+        return true;
+    }
+    if (groups.size() == 6 && std::all_of(groups.begin(), groups.end(), [](std::size_t g) { return g == 2; })) {
+        return true;
+    }
+    return separator == ':' && groups.size() >= 3 && groups.size() <= 8 &&
+           std::all_of(groups.begin(), groups.end(), [](std::size_t g) { return g <= 4; });
+}
+
+/// Hexadecimal tokens (digests, UUIDs, MAC and IPv6 addresses) with at most two look-alike
+/// characters get the digits back ("da32cO" → "da32c0", "fdSf:cf" → "fd5f:cf").
+void repairHexRun(RecognizedWord& word, const std::string& text, std::size_t from, std::size_t to)
+{
+    std::vector<std::size_t> groups{0};
+    char separator = 0;
+    std::size_t lookAlikes = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        const char c = text[i];
+        if (c == ':' || c == '-') {
+            if (separator != 0 && separator != c) {
+                return;
+            }
+            separator = c;
+            groups.push_back(0);
+            continue;
+        }
+        ++groups.back();
+        lookAlikes += isHex(c) ? 0 : 1;
+    }
+    const std::size_t digits = to - from - (groups.size() - 1);
+    if (lookAlikes == 0 || lookAlikes > 2 || lookAlikes * 8 > digits || !hexShape(groups, separator)) {
+        return;
+    }
+    for (std::size_t i = from; i < to; ++i) {
+        if (const char digit = isHex(text[i]) || text[i] == ':' || text[i] == '-' ? 0 : hexForLookAlike(text[i])) {
+            if (Symbol* symbol = symbolAt(word, i)) {
+                symbol->text = std::string(1, digit);
+            }
+        }
+    }
+}
+
+void repairHexTokens(RecognizedWord& word)
+{
+    const std::string text = textOf(word);
+    const auto inRun = [](char c) { return isHex(c) || hexForLookAlike(c) != 0 || c == ':' || c == '-'; };
+    for (std::size_t at = 0; at < text.size();) {
+        if (!inRun(text[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < text.size() && inRun(text[end])) {
+            ++end;
+        }
+        // Separators at either end belong to the text around the token.
+        std::size_t from = at;
+        std::size_t to = end;
+        while (from < to && (text[from] == ':' || text[from] == '-')) {
+            ++from;
+        }
+        while (to > from && (text[to - 1] == ':' || text[to - 1] == '-') && text.compare(to - 2 < from ? from : to - 2, 2, "::") != 0) {
+            --to;
+        }
+        if (to > from && (from == 0 || !isAlnum(text[from - 1])) && (to == text.size() || !isAlnum(text[to]))) {
+            repairHexRun(word, text, from, to);
+        }
+        at = end;
+    }
+}
+
 } // namespace
 
 RecognizedRow repaired(RecognizedRow row)
@@ -235,6 +403,10 @@ RecognizedRow repaired(RecognizedRow row)
     joinBase64Row(row);
     for (auto& word : row.words) {
         repairPrefixes(word);
+    }
+    joinCutTokens(row);
+    for (auto& word : row.words) {
+        repairHexTokens(word);
     }
     return row;
 }
