@@ -129,8 +129,8 @@ void restoreKeyMarker(RecognizedRow& row)
     words.back().symbols.push_back(Symbol{"-----", words.back().symbols.back().box});
 }
 
-/// A row of base64 text (long words of base64 letters with upper case, lower case and digits)
-/// that the engine cut into words becomes one word again.
+/// A row of base64 text (at least 48 characters in words of six or more base64 letters, with
+/// upper case, lower case and digits) that the engine cut into words becomes one word again.
 void joinBase64Row(RecognizedRow& row)
 {
     if (row.words.size() < 2) {
@@ -142,14 +142,14 @@ void joinBase64Row(RecognizedRow& row)
         const bool base64 = std::all_of(text.begin(), text.end(), [](char c) {
             return isAlnum(c) || c == '+' || c == '/' || c == '=';
         });
-        if (!base64 || text.size() < 4) {
+        if (!base64 || text.size() < 6) {
             return;
         }
         all += text;
     }
     const bool mixed = std::any_of(all.begin(), all.end(), isUpper) && std::any_of(all.begin(), all.end(), isLower) &&
                        std::any_of(all.begin(), all.end(), isDigit);
-    if (all.size() < 40 || all.size() < 12 * row.words.size() || !mixed) {
+    if (all.size() < 48 || all.size() < 12 * row.words.size() || !mixed) {
         return;
     }
     for (std::size_t i = 1; i < row.words.size(); ++i) {
@@ -287,7 +287,10 @@ void joinCutTokens(RecognizedRow& row)
     const TokenForm* open = nullptr;
     for (auto& word : row.words) {
         const std::string text = textOf(word);
-        if (open && madeOf(text, open->extraCharacters) && tokenLength + text.size() <= open->maximumLength) {
+        // Only a token already past its prefix takes more, and only random-looking pieces.
+        const bool randomLooking = std::any_of(text.begin(), text.end(), [](char c) { return isDigit(c) || isUpper(c); });
+        if (open && tokenLength >= open->prefix.size() + 4 && randomLooking && madeOf(text, open->extraCharacters) &&
+            tokenLength + text.size() <= open->maximumLength) {
             tokenLength += text.size();
             append(kept.back(), std::move(word));
             continue;
