@@ -29,6 +29,12 @@ const std::array<ChromeScrub, chromeScrubCount>& allChromeScrubs();
 /// "menuBar", "dock", "browserBar" or "terminalTitle".
 std::string_view identifier(ChromeScrub kind);
 
+/// The member's identifier, as `identifier`.
+inline std::string_view id(ChromeScrub kind)
+{
+    return identifier(kind);
+}
+
 /// The member whose identifier equals `text` exactly (case-sensitive), or none.
 std::optional<ChromeScrub> chromeScrubFromIdentifier(std::string_view text);
 

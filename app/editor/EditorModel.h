@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -104,13 +105,28 @@ public:
     void setShowAbout(bool shown);
 
     // State the views do not observe.
-    const std::optional<QString>& sourcePath() const { return sourcePath_; }
+    /// The generation of the newest scan; results of any other scan are dropped.
+    const QUuid& scanGeneration() const { return scanGeneration_; }
     const std::optional<OCRResult>& cachedOCR() const { return cachedOCR_; }
     const ReviewDecisions& review() const { return review_; }
+    /// The file the current image was read from; none for pasted and captured images.
+    const std::optional<QString>& sourceURL() const { return sourceURL_; }
+    /// `sourceURL()` as it was when the running export started.
+    const std::optional<QString>& exportSourceURL() const { return exportSourceURL_; }
+    /// The burned image frozen when the running export started.
+    const std::optional<QImage>& exportSnapshot() const { return exportSnapshot_; }
+    SessionVocabulary& vocabulary() const { return *vocabulary_; }
     const std::set<std::string>& userAllowlist() const { return userAllowlist_; }
     const UndoHistory& history() const { return history_; }
-    SessionVocabulary& vocabulary() const { return *vocabulary_; }
+    /// Whole region lists, most recent last.
+    const std::deque<RegionList>& undoStack() const { return history_.undoSteps(); }
+    const std::deque<RegionList>& redoStack() const { return history_.redoSteps(); }
+    /// The regions as they were when the open move or resize began; none outside a gesture.
+    const std::optional<RegionList>& interactionSnapshot() const { return interactionSnapshot_; }
     bool isInteracting() const { return interactionSnapshot_.has_value(); }
+    const std::optional<QImage>& burnedCache() const { return burnedCache_; }
+    /// True when `burnedCache()` no longer matches the image and the regions.
+    bool burnedDirty() const { return burnedDirty_; }
 
     /// The recognition step; replaceable. Initially the OCR service, with a new service per
     /// call on a worker thread.
@@ -124,12 +140,18 @@ public:
     /// Replaces the image and everything that belongs to it (scan cache, review, regions,
     /// selection, undo history) and starts a scan. Refused while an export runs. A null image
     /// is ignored; a scale that is not a positive number counts as 2.
-    void load(const QImage& image, double scale, std::optional<QString> sourcePath);
+    void load(const QImage& image, double scale, std::optional<QString> sourceURL);
     /// Loads the image on the clipboard (or its first image file) at scale 2, without a source.
     void paste();
     /// Scans the current image again with the active profile and the allowlist, reusing the
     /// recognised lines; manual regions, edits and deletions survive.
     void reprocessWithActiveProfile();
+    /// Scans the current image: recognition (skipped when its result is cached), detection and
+    /// planning, then the merge with the current regions. Started by `load` and
+    /// `reprocessWithActiveProfile()` with the generation they set; returns before the scan
+    /// ends. Does nothing without an image, while an export runs, or when `generation` is not
+    /// the newest; without a generation it becomes the newest scan itself.
+    void runPipeline(std::optional<QUuid> generation);
 
     // Region editing.
 
@@ -151,6 +173,10 @@ public:
     void replaceRegion(const RedactionRegion& region);
     /// Removes the selected regions; one undo step when anything is selected.
     void deleteSelected();
+    /// Records the current regions as one undo step and forgets the redo steps.
+    void pushUndo();
+    /// Drops from the selection the ids of regions that no longer exist.
+    void pruneSelection();
     /// Restyles the selection; a reversible style on a selection holding a secret waits for
     /// `confirmUnsafeStyle()` or `cancelUnsafeStyle()` instead.
     void setStyleForSelection(RedactionStyle style);
@@ -192,7 +218,7 @@ public:
     /// Saves the label-to-value mapping where the user chooses, readable by the owner only.
     void exportMapping();
     /// Forgets every pseudonym, removes the labels from the regions and empties the undo
-    /// history. Refused while a scan or an export runs.
+    /// history. Does nothing while a scan or an export runs.
     void newSession();
     /// The current local date and time as "yyyy-MM-dd-HHmmss".
     static QString timestamp();
@@ -228,7 +254,6 @@ private:
 
     // Pipeline.
     void startPipelineLater(const QUuid& generation);
-    void runPipeline(std::optional<QUuid> generation);
     void recognitionFinished(const Scan& scan, std::optional<OCRResult> result);
     void startPlanning(const Scan& scan, const OCRResult& ocr);
     void planningFinished(const Scan& scan, std::optional<RegionList> planned);
@@ -236,8 +261,6 @@ private:
     static StatusText scanStatus(const RegionList& planned, const Profile& profile);
 
     // Editing.
-    void pushUndo();
-    void pruneSelection();
     void setRegions(RegionList regions);
     void setSelection(std::set<RegionID> selection);
 
@@ -285,8 +308,8 @@ private:
     QUuid scanGeneration_;
     std::optional<OCRResult> cachedOCR_;
     ReviewDecisions review_;
-    std::optional<QString> sourcePath_;
-    std::optional<QString> exportSourcePath_;
+    std::optional<QString> sourceURL_;
+    std::optional<QString> exportSourceURL_;
     std::optional<QImage> exportSnapshot_;
     std::shared_ptr<SessionVocabulary> vocabulary_;
     std::set<std::string> userAllowlist_;

@@ -55,6 +55,22 @@ std::filesystem::path localPath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+/// `path` made absolute, with its symbolic links resolved and "." and ".." taken out; the part
+/// that does not exist is kept as written. None when the file system cannot tell.
+std::optional<std::filesystem::path> standardized(const QString& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(localPath(path), error);
+    if (error) {
+        return std::nullopt;
+    }
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return resolved;
+}
+
 } // namespace
 
 std::optional<QImage> EditorModel::makeBurnedImage()
@@ -124,7 +140,7 @@ bool EditorModel::prepareExportSnapshot()
         return false;
     }
     exportSnapshot_ = std::move(burned);
-    exportSourcePath_ = sourcePath_;
+    exportSourceURL_ = sourceURL_;
     setExporting(true);
     return true;
 }
@@ -191,7 +207,7 @@ void EditorModel::saveThroughDialog(const QByteArray* png, const QString& encode
     if (!location || location->isEmpty()) {
         return;
     }
-    if (isSourceImage(*location, exportSourcePath_)) {
+    if (isSourceImage(*location, exportSourceURL_)) {
         setStatus(StatusText::plain(QString::fromUtf8(StatusLines::sourceMustBePreserved)));
         return;
     }
@@ -217,9 +233,9 @@ bool EditorModel::isSourceImage(const QString& path, const std::optional<QString
     if (!source || source->isEmpty()) {
         return false;
     }
-    const QString target = QFileInfo(path).canonicalFilePath();
-    const QString original = QFileInfo(*source).canonicalFilePath();
-    if (!target.isEmpty() && target == original) {
+    // A source deleted since it was loaded is compared by its name, so that name stays refused.
+    const std::optional<std::filesystem::path> target = standardized(path);
+    if (target && target == standardized(*source)) {
         return true;
     }
     // Two names of one file (a hard link) are the same file too.
@@ -230,7 +246,7 @@ bool EditorModel::isSourceImage(const QString& path, const std::optional<QString
 void EditorModel::finishExport()
 {
     exportSnapshot_.reset();
-    exportSourcePath_.reset();
+    exportSourceURL_.reset();
     setExporting(false);
 }
 
@@ -243,7 +259,7 @@ void EditorModel::exportMapping()
         return;
     }
     // The mapping never replaces the image being worked on.
-    if (isSourceImage(*location, sourcePath_)) {
+    if (isSourceImage(*location, sourceURL_)) {
         setStatus(StatusText::plain(QString::fromUtf8(StatusLines::sourceMustBePreserved)));
         return;
     }
@@ -260,9 +276,9 @@ void EditorModel::exportMapping()
 void EditorModel::newSession()
 {
     // Labels issued by a scan still planning would survive the reset and could later stand
-    // for two different values.
+    // for two different values. Like the menu command, which is only offered while nothing
+    // runs, a refusal changes nothing, the status line included.
     if (isProcessing_ || isExporting_) {
-        setStatus(StatusText::plain(QString::fromUtf8(StatusLines::waitForScanOrExport)));
         return;
     }
     vocabulary_->clear();

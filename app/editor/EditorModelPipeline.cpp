@@ -48,7 +48,7 @@ void whenFinished(QObject* context, QFuture<T> future, Handler handler)
 
 } // namespace
 
-void EditorModel::load(const QImage& image, double scale, std::optional<QString> sourcePath)
+void EditorModel::load(const QImage& image, double scale, std::optional<QString> sourceURL)
 {
     if (isExporting_) {
         setStatus(StatusText::plain(QString::fromUtf8(StatusLines::loadRefusedDuringExport)));
@@ -63,7 +63,7 @@ void EditorModel::load(const QImage& image, double scale, std::optional<QString>
     review_ = ReviewDecisions();
     setScanFailed(false);
     setProcessing(true);
-    sourcePath_ = std::move(sourcePath);
+    sourceURL_ = std::move(sourceURL);
     setImage(image);
     setImageScale(std::isfinite(scale) && scale > 0 ? scale : defaultImageScale);
     setRegions({});

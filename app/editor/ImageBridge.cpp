@@ -1,6 +1,8 @@
 #include "ImageBridge.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
 
@@ -50,6 +52,12 @@ std::optional<QImage> fromMimeData(const QMimeData* content)
         return image;
     }
     return firstDecodableFile(*content);
+}
+
+std::optional<QImage> fromPasteboard()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard == nullptr ? std::nullopt : fromMimeData(clipboard->mimeData());
 }
 
 } // namespace tarnveil::ImageBridge

@@ -14,4 +14,8 @@ namespace tarnveil::ImageBridge {
 /// gives a bitmap, or when `content` is null.
 std::optional<QImage> fromMimeData(const QMimeData* content);
 
+/// The bitmap on the general clipboard, read as `fromMimeData` reads any content. Needs the
+/// QGuiApplication.
+std::optional<QImage> fromPasteboard();
+
 } // namespace tarnveil::ImageBridge

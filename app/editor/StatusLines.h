@@ -2,14 +2,18 @@
 
 #include <QtGlobal>
 
-/// The texts of the editor's status line. Translated ones are keys of the interface catalogue
-/// (context "EditorModel", values as %1, %2 …); the others are shown as written.
+/// The texts of the editor's status line and of its two questions. Translated ones are keys of
+/// the interface catalogue (context "EditorModel", values as %1, %2 …); the others are shown as
+/// written.
 namespace tarnveil::StatusLines {
 
 // Translated.
 //: Shown before any image is loaded. Two spaces before the parenthesis.
 inline constexpr const char* pasteToBegin = QT_TRANSLATE_NOOP("EditorModel", "Paste a screenshot to begin  (Ctrl+V)");
 inline constexpr const char* noClipboardImage = QT_TRANSLATE_NOOP("EditorModel", "No image on the clipboard");
+//: Shown while the user picks the screen area to capture.
+inline constexpr const char* selectAreaToCapture = QT_TRANSLATE_NOOP("EditorModel", "Select an area to capture…");
+inline constexpr const char* captureCancelled = QT_TRANSLATE_NOOP("EditorModel", "Capture cancelled");
 inline constexpr const char* noDetections =
     QT_TRANSLATE_NOOP("EditorModel", "No detections — review manually before exporting");
 //: %1 is the name of the redaction profile.
@@ -45,5 +49,14 @@ inline constexpr const char* detectionFailedInformative =
     "Review every sensitive area manually. Export the current manual redactions?";
 inline constexpr const char* detectionFailedCancel = "Cancel";
 inline constexpr const char* detectionFailedConfirm = "Export reviewed image";
+
+// The question before a reversible style (blur, pixelate) is applied to a secret, shown while
+// `EditorModel::pendingUnsafeStyle()` is set: "Apply Anyway" calls `confirmUnsafeStyle()`,
+// "Cancel" calls `cancelUnsafeStyle()`.
+inline constexpr const char* unsafeStyleTitle = "Apply a reversible style to a secret?";
+inline constexpr const char* unsafeStyleMessage =
+    "Blur and pixelate are reversible. Depixelation attacks can recover short secrets. Solid fill is safer.";
+inline constexpr const char* unsafeStyleConfirm = "Apply Anyway";
+inline constexpr const char* unsafeStyleCancel = "Cancel";
 
 } // namespace tarnveil::StatusLines

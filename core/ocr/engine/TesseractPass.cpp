@@ -8,6 +8,7 @@
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
 
+#include "ocr/KeyBlockRepair.h"
 #include "ocr/RecognizedLineBuilder.h"
 #include "ocr/RowJoiner.h"
 #include "ocr/TokenRepair.h"
@@ -170,10 +171,14 @@ Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const 
         }
         std::move(outcome.rows.begin(), outcome.rows.end(), std::back_inserter(rows));
     }
-    std::vector<OCRObservation> lines;
+    std::vector<RecognizedRow> repaired;
     for (RecognizedRow& joined : RowJoiner::joined(std::move(rows))) {
-        const RecognizedRow row =
-            TokenRepair::repaired(GapInspector::withUnderscoresRestored(std::move(joined), prepared.bitmap, toSource));
+        repaired.push_back(
+            TokenRepair::repaired(GapInspector::withUnderscoresRestored(std::move(joined), prepared.bitmap, toSource)));
+    }
+    KeyBlockRepair::repair(repaired);
+    std::vector<OCRObservation> lines;
+    for (const RecognizedRow& row : repaired) {
         auto line = RecognizedLineBuilder::build(row, imageSize, source);
         if (line && line->pixelBoundingBox.standardHeight() >= minimumTextHeight * imageSize.height) {
             lines.push_back(std::move(*line));

@@ -24,7 +24,7 @@ TEST(ChromeScrubKind, IdentifiersAndTitlesInMenuOrder)
     std::vector<std::string> identifiers;
     QStringList titles;
     for (const ChromeScrub kind : allChromeScrubs()) {
-        identifiers.emplace_back(identifier(kind));
+        identifiers.emplace_back(id(kind));
         titles << title(kind);
         EXPECT_EQ(chromeScrubFromIdentifier(identifier(kind)), kind);
     }

@@ -186,6 +186,7 @@ TEST_F(EditorExportTest, AnUnusableDesktopFallsBackToTheSaveDialog)
         EXPECT_EQ(platform->saveRequests.front().type, EditorPlatform::FileType::png);
         EXPECT_EQ(statusLine(), "Burning 2 regions…");
         EXPECT_FALSE(model->isExporting());
+        EXPECT_FALSE(model->exportSnapshot());
         EXPECT_FALSE(QFileInfo::exists(QDir(folder.path()).filePath("gone")));
 
         const QString chosen = QDir(folder.path()).filePath("chosen.png");
@@ -226,6 +227,17 @@ TEST_F(EditorExportTest, TheSourceImageIsNeverWrittenOverWhicheverNameReachesIt)
     exportNow();
     EXPECT_EQ(statusLine(), "Choose another filename — the source image must be preserved.");
     EXPECT_EQ(contents(source), original);
+    EXPECT_FALSE(model->exportSnapshot());
+    EXPECT_FALSE(model->exportSourceURL());
+
+    // A source deleted since it was loaded keeps its name refused.
+    model->load(imageA(), 2.0, source);
+    ASSERT_TRUE(waitForScan());
+    ASSERT_TRUE(QFile::remove(source));
+    platform->saveAnswers.push_back(QDir(folder.path()).filePath("./source.png"));
+    exportNow();
+    EXPECT_EQ(statusLine(), "Choose another filename — the source image must be preserved.");
+    EXPECT_FALSE(QFileInfo::exists(source));
 }
 
 TEST_F(EditorExportTest, APastedImageMayBeSavedAnywhere)
@@ -412,12 +424,21 @@ TEST_F(EditorExportTest, ANewSessionWaitsForTheScanToFinish)
     pasteAndScan(imageA());
     recognizer.hold = true;
     paste(imageB());
-    model->newSession();
-    EXPECT_EQ(statusLine(), "Wait for scanning or the current export to finish.");
-    EXPECT_EQ(model->vocabulary().count(), 2U);
     ASSERT_TRUE(waitForRequests(2));
+    const QString scanning = statusLine();
+    model->newSession();
+    EXPECT_EQ(statusLine(), scanning) << "refused without a word, as the menu command is";
+    EXPECT_EQ(model->vocabulary().count(), 2U);
     recognizer.release(1);
     ASSERT_TRUE(waitForScan());
+
+    platform->desktop = std::nullopt;
+    model->exportToDesktopAndCopy();
+    ASSERT_TRUE(model->isExporting());
+    model->newSession();
+    EXPECT_EQ(model->vocabulary().count(), 3U) << "nor while an export runs";
+    EXPECT_TRUE(regionOf(DetectionCategory::awsAccessKey)->label);
+    model->performExport();
 }
 
 } // namespace

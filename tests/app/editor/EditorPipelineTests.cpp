@@ -35,14 +35,40 @@ TEST_F(EditorPipelineTest, StartsEmptyWithThePasteHint)
     EXPECT_FALSE(model->image());
     EXPECT_EQ(model->imageScale(), 2.0);
     EXPECT_TRUE(model->regions().empty());
+    EXPECT_TRUE(model->selection().empty());
+    EXPECT_EQ(model->theme(), AppTheme::midnight);
+    EXPECT_FALSE(model->previewBurned());
     EXPECT_TRUE(model->inspectorVisible());
     EXPECT_EQ(model->zoom(), 1.0);
+    EXPECT_EQ(model->fitToken(), 0);
     EXPECT_FALSE(model->isProcessing());
     EXPECT_FALSE(model->scanFailed());
     EXPECT_FALSE(model->isExporting());
     EXPECT_EQ(model->activeProfile(), Profile::pentestReport());
+    EXPECT_FALSE(model->pendingUnsafeStyle());
+    EXPECT_EQ(model->burnToken(), 0);
+    EXPECT_FALSE(model->showAbout());
     EXPECT_EQ(statusLine(), "Paste a screenshot to begin  (Ctrl+V)");
     EXPECT_TRUE(model->status().isTranslated());
+
+    EXPECT_FALSE(model->scanGeneration().isNull());
+    EXPECT_FALSE(model->cachedOCR());
+    EXPECT_FALSE(model->sourceURL());
+    EXPECT_FALSE(model->exportSnapshot());
+    EXPECT_TRUE(model->userAllowlist().empty());
+    EXPECT_TRUE(model->undoStack().empty());
+    EXPECT_TRUE(model->redoStack().empty());
+    EXPECT_FALSE(model->interactionSnapshot());
+    EXPECT_TRUE(model->burnedDirty());
+}
+
+TEST_F(EditorPipelineTest, APlannedRegionCoversItsValueWithThreePixelsToSpare)
+{
+    // The whole line is the value, so its box is the line's box.
+    recognizer.answer = [](const QImage&) { return ocrOf(400, 100, {{"10.20.30.40", Rect{20, 30, 110, 20}}}); };
+    pasteAndScan(imageA());
+    ASSERT_EQ(model->regions().size(), 1U);
+    EXPECT_EQ(model->regions().front().rect, (Rect{17, 27, 116, 26}));
 }
 
 TEST_F(EditorPipelineTest, ScanOfAPastedImagePlansItsRegionsAndReportsThem)
@@ -54,7 +80,7 @@ TEST_F(EditorPipelineTest, ScanOfAPastedImagePlansItsRegionsAndReportsThem)
     ASSERT_TRUE(waitForScan());
 
     EXPECT_THAT(categories(), ElementsAre(DetectionCategory::ipv4, DetectionCategory::passwordInContext));
-    EXPECT_FALSE(model->sourcePath());
+    EXPECT_FALSE(model->sourceURL());
     EXPECT_EQ(model->imageScale(), 2.0);
     EXPECT_EQ(statusLine(), "2 detections · Pentest Report");
     EXPECT_EQ(model->status().source(), "%1 detections · %2");
@@ -238,7 +264,7 @@ TEST_F(EditorPipelineTest, LoadingStartsANewImageLife)
     EXPECT_FALSE(model->cachedOCR());
     EXPECT_TRUE(model->review().originals.empty());
     EXPECT_EQ(model->imageScale(), 1.0);
-    EXPECT_EQ(model->sourcePath(), QStringLiteral("/nowhere/b.png"));
+    EXPECT_EQ(model->sourceURL(), QStringLiteral("/nowhere/b.png"));
     EXPECT_TRUE(model->isProcessing());
     ASSERT_TRUE(waitForRequests(2));
     recognizer.release(1);
@@ -267,7 +293,7 @@ TEST_F(EditorPipelineTest, PasteReadsAnImageOrTheFirstImageFileAndNeverSetsASour
     ASSERT_TRUE(model->image());
     EXPECT_EQ(model->image()->size(), imageB().size());
     EXPECT_EQ(model->imageScale(), 2.0);
-    EXPECT_FALSE(model->sourcePath());
+    EXPECT_FALSE(model->sourceURL());
     ASSERT_TRUE(waitForScan());
 
     platform->putFilesOnClipboard({QUrl::fromLocalFile(notAnImage)});

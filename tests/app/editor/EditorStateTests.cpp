@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "EditorTestFixture.h"
+#include "editor/StatusLines.h"
 #include "editor/StatusText.h"
 
 namespace tarnveil::test {
@@ -78,6 +79,26 @@ TEST(EditorStatusText, ValuesAreInsertedOnceEvenWhenTheyLookLikeMarkers)
     EXPECT_EQ(StatusText::translated("%1 detections · %2", {"%2", "100%"}).text(), "%2 detections · 100%");
     EXPECT_EQ(StatusText::translated("1 detection · %1", {"A %1 B"}).text(), "1 detection · A %1 B");
     EXPECT_EQ(StatusText::translated("%1 and %3", {"x"}).text(), "x and %3");
+}
+
+TEST(EditorTexts, CaptureStatusesAndTheReversibleStyleQuestionReadWordForWord)
+{
+    struct Case {
+        const char* text;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {StatusLines::selectAreaToCapture, "Select an area to capture…"},
+        {StatusLines::captureCancelled, "Capture cancelled"},
+        {StatusLines::unsafeStyleTitle, "Apply a reversible style to a secret?"},
+        {StatusLines::unsafeStyleMessage,
+         "Blur and pixelate are reversible. Depixelation attacks can recover short secrets. Solid fill is safer."},
+        {StatusLines::unsafeStyleConfirm, "Apply Anyway"},
+        {StatusLines::unsafeStyleCancel, "Cancel"},
+    };
+    for (const Case& scenario : cases) {
+        EXPECT_STREQ(scenario.text, scenario.expected);
+    }
 }
 
 class EditorStateTest : public EditorTestFixture {};

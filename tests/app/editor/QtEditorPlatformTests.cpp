@@ -27,9 +27,13 @@ TEST(QtEditorPlatform, ACopiedExportIsOnTheClipboardAsPngBytesAndAsAnImage)
     ASSERT_TRUE(pasted);
     EXPECT_EQ(pasted->size(), image.size());
     EXPECT_EQ(pasted->pixelColor(5, 5), QColor(Qt::red));
+    const std::optional<QImage> fromClipboard = ImageBridge::fromPasteboard();
+    ASSERT_TRUE(fromClipboard);
+    EXPECT_EQ(fromClipboard->size(), image.size());
 
     QGuiApplication::clipboard()->clear();
     EXPECT_FALSE(ImageBridge::fromMimeData(platform.clipboardContents()));
+    EXPECT_FALSE(ImageBridge::fromPasteboard());
 }
 
 } // namespace
