@@ -43,8 +43,10 @@ bool falseSpace(const std::string& left, const std::string& right)
     const char first = right.front();
     constexpr std::string_view continuing = ".-_@=/\\?&";
     if (left.size() >= 2 && continuing.find(last) != std::string_view::npos && isAlnum(first)) {
-        // After a full stop, only a lower-case letter or a digit: a capital starts a sentence.
-        return last != '.' || isLower(first) || isDigit(first);
+        // After a full stop, only a lower-case letter or a digit (a capital starts a sentence),
+        // unless the word is an address, which never ends a sentence with its dot.
+        const bool address = left.find("://") != std::string::npos || left.find('@') != std::string::npos;
+        return last != '.' || address || isLower(first) || isDigit(first);
     }
     if (last == ':' && (first == '/' || (left.find("://") != std::string::npos && isAlnum(first)))) {
         return true;
@@ -301,10 +303,36 @@ void joinCutTokens(RecognizedRow& row)
     row.words = std::move(kept);
 }
 
+/// Stand-ins, in a word's one-character-per-symbol form, for symbols of more than one byte.
+constexpr char centSign = '\x01';  // "¢"
+constexpr char poundSign = '\x02'; // "£"
+constexpr char otherSymbol = '\x7f';
+
+/// The word with one character per symbol: the symbol itself when it is one byte, a stand-in
+/// for the look-alikes "¢" and "£", and `otherSymbol` for anything else.
+std::string flatTextOf(const RecognizedWord& word)
+{
+    std::string flat;
+    for (const auto& symbol : word.symbols) {
+        if (symbol.text.size() == 1) {
+            flat += symbol.text[0];
+        } else if (symbol.text == "¢") {
+            flat += centSign;
+        } else if (symbol.text == "£") {
+            flat += poundSign;
+        } else {
+            flat += otherSymbol;
+        }
+    }
+    return flat;
+}
+
 /// Characters that are never hexadecimal digits but are what the engine reads for one.
 char hexForLookAlike(char c)
 {
     switch (c) {
+    case centSign: return 'c';
+    case poundSign: return 'f';
     case 'O': case 'o': case '@': case 'Q': return '0';
     case 'l': case 'I': case 'i': case '|': case 'L': return '1';
     case 'S': case 's': case '$': return '5';
@@ -316,6 +344,8 @@ char hexForLookAlike(char c)
 }
 
 bool isHex(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+
+constexpr std::size_t maxHexLookAlikes = 4;
 
 /// Whether groups of these sizes, separated by `separator`, have a hexadecimal form: a UUID
 /// (8-4-4-4-12), a MAC address (six pairs), an IPv6 address (up to eight groups of one to
@@ -337,13 +367,13 @@ bool hexShape(const std::vector<std::size_t>& groups, char separator)
 
 /// Hexadecimal tokens (digests, UUIDs, MAC and IPv6 addresses) with at most two look-alike
 /// characters get the digits back ("da32cO" → "da32c0", "fdSf:cf" → "fd5f:cf").
-void repairHexRun(RecognizedWord& word, const std::string& text, std::size_t from, std::size_t to)
+void repairHexRun(RecognizedWord& word, const std::string& flat, std::size_t from, std::size_t to)
 {
     std::vector<std::size_t> groups{0};
     char separator = 0;
     std::size_t lookAlikes = 0;
     for (std::size_t i = from; i < to; ++i) {
-        const char c = text[i];
+        const char c = flat[i];
         if (c == ':' || c == '-') {
             if (separator != 0 && separator != c) {
                 return;
@@ -356,21 +386,19 @@ void repairHexRun(RecognizedWord& word, const std::string& text, std::size_t fro
         lookAlikes += isHex(c) ? 0 : 1;
     }
     const std::size_t digits = to - from - (groups.size() - 1);
-    if (lookAlikes == 0 || lookAlikes > 2 || lookAlikes * 8 > digits || !hexShape(groups, separator)) {
+    if (lookAlikes == 0 || lookAlikes > maxHexLookAlikes || lookAlikes * 8 > digits || !hexShape(groups, separator)) {
         return;
     }
     for (std::size_t i = from; i < to; ++i) {
-        if (const char digit = isHex(text[i]) || text[i] == ':' || text[i] == '-' ? 0 : hexForLookAlike(text[i])) {
-            if (Symbol* symbol = symbolAt(word, i)) {
-                symbol->text = std::string(1, digit);
-            }
+        if (const char digit = isHex(flat[i]) || flat[i] == ':' || flat[i] == '-' ? 0 : hexForLookAlike(flat[i])) {
+            word.symbols[i].text = std::string(1, digit);
         }
     }
 }
 
 void repairHexTokens(RecognizedWord& word)
 {
-    const std::string text = textOf(word);
+    const std::string text = flatTextOf(word);
     const auto inRun = [](char c) { return isHex(c) || hexForLookAlike(c) != 0 || c == ':' || c == '-'; };
     for (std::size_t at = 0; at < text.size();) {
         if (!inRun(text[at])) {
@@ -397,6 +425,70 @@ void repairHexTokens(RecognizedWord& word)
     }
 }
 
+/// The parts of a JSON Web Token start with "eyJ" ('{"' in base64); the engine reads the J as
+/// ")", "/", "}", "j", "|", "!", "1", "l" or "I" ("ey)zdWIi…" → "eyJzdWIi…").
+void repairTokenParts(RecognizedWord& word)
+{
+    const std::string flat = flatTextOf(word);
+    if (flat.size() < 30 || flat.find('.') == std::string::npos) {
+        return;
+    }
+    constexpr std::string_view lookAlikes = ")/}j|!1lI]";
+    for (std::size_t at = 0; at + 2 < flat.size(); ++at) {
+        const bool partStart = at == 0 || flat[at - 1] == '.' || !isAlnum(flat[at - 1]);
+        if (partStart && flat[at] == 'e' && flat[at + 1] == 'y' && lookAlikes.find(flat[at + 2]) != std::string_view::npos) {
+            word.symbols[at + 2].text = std::string(1, 'J');
+        }
+    }
+}
+
+/// IBANs: two letters, then two check digits. The engine reads "E" as "£" and the check
+/// digits' 0, 1 and 5 as O, I or l, and S.
+void repairIbans(RecognizedWord& word)
+{
+    const std::string flat = flatTextOf(word);
+    const auto digitFor = [](char c) -> char {
+        switch (c) {
+        case 'O': case 'o': return '0';
+        case 'I': case 'l': return '1';
+        case 'S': return '5';
+        default: return isDigit(c) ? c : 0;
+        }
+    };
+    for (std::size_t at = 0; at + 15 <= flat.size(); ++at) {
+        if (!tokenStart(flat, at) && !(at > 0 && !isAlnum(flat[at - 1]))) {
+            continue;
+        }
+        const bool letters = (isUpper(flat[at]) || flat[at] == poundSign) && isUpper(flat[at + 1]);
+        if (!letters || !digitFor(flat[at + 2]) || !digitFor(flat[at + 3])) {
+            continue;
+        }
+        std::size_t end = at + 4;
+        while (end < flat.size() && (isUpper(flat[end]) || isDigit(flat[end]))) {
+            ++end;
+        }
+        if (end - at < 15 || end - at > 34 || (end < flat.size() && isAlnum(flat[end]))) {
+            continue;
+        }
+        if (flat[at] == poundSign) {
+            word.symbols[at].text = std::string(1, 'E');
+        }
+        for (const std::size_t i : {at + 2, at + 3}) {
+            word.symbols[i].text = std::string(1, digitFor(flat[i]));
+        }
+    }
+}
+
+/// An underscore the engine reads from a field's underline, glued before a token
+/// ("_eyJhbGci…", "_sk_live_…"), becomes a gap, so the token starts a word again.
+void dropLeadingUnderscore(RecognizedWord& word)
+{
+    const std::string flat = flatTextOf(word);
+    if (flat.size() >= 9 && flat[0] == '_' && isAlnum(flat[1])) {
+        word.symbols[0].text = std::string(1, ' ');
+    }
+}
+
 } // namespace
 
 RecognizedRow repaired(RecognizedRow row)
@@ -407,9 +499,14 @@ RecognizedRow repaired(RecognizedRow row)
     for (auto& word : row.words) {
         repairPrefixes(word);
     }
+    for (auto& word : row.words) {
+        dropLeadingUnderscore(word);
+        repairTokenParts(word);
+    }
     joinCutTokens(row);
     for (auto& word : row.words) {
         repairHexTokens(word);
+        repairIbans(word);
     }
     return row;
 }

@@ -70,6 +70,9 @@ TEST(TokenRepair, RemovesSpacesMachineTextCannotHave)
         {"mounted \\\\SRV- BACKUP\\finance$", "mounted \\\\SRV-BACKUP\\finance$"},
         {"dumped tomas: 1267: aad3b435:::", "dumped tomas:1267:aad3b435:::"},
         {"KEY= value", "KEY=value"},
+        {"mysql://a:b@node-36.staging. Litware.cloud:5672/0", "mysql://a:b@node-36.staging.Litware.cloud:5672/0"},
+        // An underline read as "_" before a token leaves the token a word of its own.
+        {"Live secret key _sk_live_VlJPpXTRVQ", "Live secret key  sk_live_VlJPpXTRVQ"},
         // Prose keeps its spaces.
         {"It ended. Next time - maybe", "It ended. Next time - maybe"},
         {"password: hunter2 and more", "password: hunter2 and more"},
@@ -100,12 +103,18 @@ TEST(TokenRepair, RestoresLookAlikesInIdentifiersOfKnownForms)
         {"id 415734d8-33e3-4788-93b4-aad400da32cO", "id 415734d8-33e3-4788-93b4-aad400da32c0"},
         {"peer fdSf:cf:7::5 joined", "peer fd5f:cf:7::5 joined"},
         {"peer fe8@::2029:c:df:ca joined", "peer fe80::2029:c:df:ca joined"},
-        {"mac fa:f7:67:cb:43:¢1", "mac fa:f7:67:cb:43:¢1"}, // not a look-alike of a digit
+        {"mac fa:f7:67:cb:43:¢1", "mac fa:f7:67:cb:43:c1"},
+        {"sha256 897bd1228b76230aec80232b2fbd1143a4a7f1a5661£69468803f74fc298c796",
+         "sha256 897bd1228b76230aec80232b2fbd1143a4a7f1a5661f69468803f74fc298c796"},
+        {"JWT ey)zdWIiOiIyOTE5OTQifQ.ey/1aWQiOjY5OTUyfQ.4ljORk", "JWT eyJzdWIiOiIyOTE5OTQifQ.eyJ1aWQiOjY5OTUyfQ.4ljORk"},
+        {"IBAN GBO7PTKM81892424089956", "IBAN GB07PTKM81892424089956"},
+        {"IBAN £S1743007233155700278107", "IBAN ES1743007233155700278107"},
         {"sha1 9a9caeid70a1cafa3f81f5192ae733f113c56915", "sha1 9a9cae1d70a1cafa3f81f5192ae733f113c56915"},
         // Words that only look similar stay as they are.
         {"Alzheimer research", "Alzheimer research"},
         {"Settings ASIA trip", "Settings ASIA trip"},
         {"is:it:so", "is:it:so"},
+        {"GBOX is a TEST1234567890ABC", "GBOX is a TEST1234567890ABC"},
     });
 }
 
