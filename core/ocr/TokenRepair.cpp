@@ -489,6 +489,40 @@ void dropLeadingUnderscore(RecognizedWord& word)
     }
 }
 
+/// UNC paths start with two backslashes; the engine often reads one, and an "@" for the 0 of a
+/// server name ("\FSO1\share" → "\\FSO1\share", "\\FS@1\share" → "\\FS01\share"). Only
+/// a server name that looks like one (digits, hyphens or capitals) counts, so a rooted path
+/// such as "\Windows\System32" is left alone.
+void repairUncPath(RecognizedWord& word)
+{
+    const std::string flat = flatTextOf(word);
+    const std::size_t slash = flat.find('\\');
+    if (slash == std::string::npos || (slash > 0 && isAlnum(flat[slash - 1]))) {
+        return;
+    }
+    const bool doubled = slash + 1 < flat.size() && flat[slash + 1] == '\\';
+    const std::size_t server = slash + (doubled ? 2 : 1);
+    const std::size_t end = flat.find('\\', server);
+    if (end == std::string::npos || end == server) {
+        return;
+    }
+    const std::string name = flat.substr(server, end - server);
+    const bool hostLike = std::all_of(name.begin(), name.end(), [](char c) { return isAlnum(c) || c == '-' || c == '@'; }) &&
+                          (std::any_of(name.begin(), name.end(), [](char c) { return isDigit(c) || c == '-' || c == '@'; }) ||
+                           (name.size() >= 3 && std::all_of(name.begin(), name.end(), isUpper)));
+    if (!hostLike) {
+        return;
+    }
+    for (std::size_t i = server; i < end; ++i) {
+        if (flat[i] == '@') {
+            word.symbols[i].text = std::string(1, '0');
+        }
+    }
+    if (!doubled) {
+        word.symbols[slash].text = std::string(2, '\\');
+    }
+}
+
 } // namespace
 
 RecognizedRow repaired(RecognizedRow row)
@@ -507,6 +541,7 @@ RecognizedRow repaired(RecognizedRow row)
     for (auto& word : row.words) {
         repairHexTokens(word);
         repairIbans(word);
+        repairUncPath(word);
     }
     return row;
 }

@@ -108,6 +108,9 @@ TEST(TokenRepair, RestoresLookAlikesInIdentifiersOfKnownForms)
          "sha256 897bd1228b76230aec80232b2fbd1143a4a7f1a5661f69468803f74fc298c796"},
         {"JWT ey)zdWIiOiIyOTE5OTQifQ.ey/1aWQiOjY5OTUyfQ.4ljORk", "JWT eyJzdWIiOiIyOTE5OTQifQ.eyJ1aWQiOjY5OTUyfQ.4ljORk"},
         {"IBAN GBO7PTKM81892424089956", "IBAN GB07PTKM81892424089956"},
+        {"the export is on \\FSO1\\projects\\salaries.csv", "the export is on \\\\FSO1\\projects\\salaries.csv"},
+        {"Z: \\\\FS@1\\scans\\backup.zip", "Z: \\\\FS01\\scans\\backup.zip"},
+        {"cd \\Windows\\System32", "cd \\Windows\\System32"},
         {"IBAN £S1743007233155700278107", "IBAN ES1743007233155700278107"},
         {"sha1 9a9caeid70a1cafa3f81f5192ae733f113c56915", "sha1 9a9cae1d70a1cafa3f81f5192ae733f113c56915"},
         // Words that only look similar stay as they are.
