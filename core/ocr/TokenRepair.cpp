@@ -426,7 +426,9 @@ void repairHexTokens(RecognizedWord& word)
 }
 
 /// The parts of a JSON Web Token start with "eyJ" ('{"' in base64); the engine reads the J as
-/// ")", "/", "}", "j", "|", "!", "1", "l" or "I" ("ey)zdWIi…" → "eyJzdWIi…").
+/// ")", "/", "}", "j", "|", "!", "1", "l" or "I" ("ey)zdWIi…" → "eyJzdWIi…"). Inside the token,
+/// which holds nothing but base64url letters and dots, "@", "|", "¢" and "£" are read for "0",
+/// "l", "c" and "E".
 void repairTokenParts(RecognizedWord& word)
 {
     const std::string flat = flatTextOf(word);
@@ -438,6 +440,27 @@ void repairTokenParts(RecognizedWord& word)
         const bool partStart = at == 0 || flat[at - 1] == '.' || !isAlnum(flat[at - 1]);
         if (partStart && flat[at] == 'e' && flat[at + 1] == 'y' && lookAlikes.find(flat[at + 2]) != std::string_view::npos) {
             word.symbols[at + 2].text = std::string(1, 'J');
+        }
+    }
+    const std::size_t start = flat.find("ey");
+    if (start == std::string::npos || !(start == 0 || !isAlnum(flat[start - 1]))) {
+        return;
+    }
+    const auto inside = [](char c) {
+        return isAlnum(c) || c == '-' || c == '_' || c == '.' || c == '@' || c == '|' || c == centSign || c == poundSign;
+    };
+    std::size_t end = start;
+    while (end < flat.size() && inside(flat[end])) {
+        ++end;
+    }
+    if (end - start < 30 || std::count(flat.begin() + std::ptrdiff_t(start), flat.begin() + std::ptrdiff_t(end), '.') < 1) {
+        return;
+    }
+    for (std::size_t i = start; i < end; ++i) {
+        const char c = flat[i];
+        const char meant = c == '@' ? '0' : c == '|' ? 'l' : c == centSign ? 'c' : c == poundSign ? 'E' : 0;
+        if (meant) {
+            word.symbols[i].text = std::string(1, meant);
         }
     }
 }

@@ -107,6 +107,8 @@ TEST(TokenRepair, RestoresLookAlikesInIdentifiersOfKnownForms)
         {"sha256 897bd1228b76230aec80232b2fbd1143a4a7f1a5661£69468803f74fc298c796",
          "sha256 897bd1228b76230aec80232b2fbd1143a4a7f1a5661f69468803f74fc298c796"},
         {"JWT ey)zdWIiOiIyOTE5OTQifQ.ey/1aWQiOjY5OTUyfQ.4ljORk", "JWT eyJzdWIiOiIyOTE5OTQifQ.eyJ1aWQiOjY5OTUyfQ.4ljORk"},
+        {"Bearer eyJhbGci0iJIUzI1NiJ9.eyJzdW1i0iIx.dozjgNHL@wSN_XgL\"", "Bearer eyJhbGci0iJIUzI1NiJ9.eyJzdW1i0iIx.dozjgNHL0wSN_XgL\""},
+        {"mail eyal@example.org", "mail eyal@example.org"},
         {"IBAN GBO7PTKM81892424089956", "IBAN GB07PTKM81892424089956"},
         {"the export is on \\FSO1\\projects\\salaries.csv", "the export is on \\\\FSO1\\projects\\salaries.csv"},
         {"Z: \\\\FS@1\\scans\\backup.zip", "Z: \\\\FS01\\scans\\backup.zip"},
