@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "ocr/Geometry.h"
 
 namespace tarnveil::KeyBlockRepair {
 
@@ -14,18 +13,6 @@ namespace {
 
 /// A body row is never further below its opening marker than this many rows.
 constexpr std::size_t maxBodyRows = 128;
-
-std::string textOf(const RecognizedRow& row)
-{
-    std::string text;
-    for (const auto& word : row.words) {
-        text += text.empty() ? "" : " ";
-        for (const auto& symbol : word.symbols) {
-            text += symbol.text;
-        }
-    }
-    return text;
-}
 
 bool isBase64(char c)
 {
@@ -75,13 +62,11 @@ void makeBase64(RecognizedRow& row)
 {
     RecognizedWord joined;
     for (auto& word : row.words) {
-        joined.box = joined.box.standardWidth() > 0 ? Geometry::unionOf(joined.box, word.box) : word.box;
+        std::erase_if(word.symbols, [](const RecognizedWord::Symbol& symbol) { return symbol.text.empty(); });
         for (auto& symbol : word.symbols) {
-            if (!symbol.text.empty()) {
-                symbol.text = base64For(symbol.text);
-                joined.symbols.push_back(std::move(symbol));
-            }
+            symbol.text = base64For(symbol.text);
         }
+        joined.absorb(std::move(word));
     }
     row.words.clear();
     if (!joined.symbols.empty()) {
@@ -98,12 +83,12 @@ void repair(std::vector<RecognizedRow>& rows)
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return rows[a].box.minY() < rows[b].box.minY(); });
     for (std::size_t i = 0; i < order.size(); ++i) {
-        if (!marker(textOf(rows[order[i]]), "BEGIN")) {
+        if (!marker(rows[order[i]].text(), "BEGIN")) {
             continue;
         }
         for (std::size_t j = i + 1; j < order.size() && j <= i + maxBodyRows; ++j) {
             RecognizedRow& row = rows[order[j]];
-            const std::string text = textOf(row);
+            const std::string text = row.text();
             if (marker(text, "END") || !mostlyBase64(text)) {
                 break;
             }

@@ -12,15 +12,10 @@ namespace tarnveil {
 
 namespace {
 
-bool usable(const Rect& box)
-{
-    return box.isFinite() && box.standardWidth() > 0 && box.standardHeight() > 0;
-}
-
 /// The symbol's box, as tall as its word and widened by `slack` on both sides, inside the word.
 Rect safeSymbolBox(const Rect& symbol, const Rect& word, double slack, bool first, bool last)
 {
-    if (!usable(symbol)) {
+    if (!symbol.hasArea()) {
         return word;
     }
     double left = first ? word.minX() : std::max(word.minX(), symbol.minX() - slack);
@@ -39,10 +34,10 @@ Rect safeSymbolBox(const Rect& symbol, const Rect& word, double slack, bool firs
 /// neither the word nor any symbol has a box.
 Rect wordExtent(const RecognizedWord& word)
 {
-    Rect box = usable(word.box) ? word.box.standardized() : Rect{};
+    Rect box = word.box.hasArea() ? word.box.standardized() : Rect{};
     for (const auto& symbol : word.symbols) {
-        if (!symbol.text.empty() && usable(symbol.box)) {
-            box = usable(box) ? Geometry::unionOf(box, symbol.box) : symbol.box.standardized();
+        if (!symbol.text.empty() && symbol.box.hasArea()) {
+            box = box.hasArea() ? Geometry::unionOf(box, symbol.box) : symbol.box.standardized();
         }
     }
     return box;
@@ -59,7 +54,7 @@ public:
             }
         }
         const Rect box = wordExtent(word);
-        if (kept.empty() || !usable(box)) {
+        if (kept.empty() || !box.hasArea()) {
             return;
         }
         if (!text.empty()) {
@@ -71,7 +66,7 @@ public:
             text += kept[i]->text;
             spans.push_back({start, text.size(), safeSymbolBox(kept[i]->box, box, slack, i == 0, i + 1 == kept.size())});
         }
-        extent = usable(extent) ? Geometry::unionOf(extent, box) : box;
+        extent = extent.hasArea() ? Geometry::unionOf(extent, box) : box;
     }
 
     struct Span {
@@ -103,7 +98,7 @@ std::optional<OCRObservation> RecognizedLineBuilder::build(const RecognizedRow& 
     if (line.text.empty()) {
         return std::nullopt;
     }
-    const Rect box = insideImage(usable(row.box) ? Geometry::unionOf(row.box, line.extent) : line.extent, imageSize);
+    const Rect box = insideImage(row.box.hasArea() ? Geometry::unionOf(row.box, line.extent) : line.extent, imageSize);
     std::vector<SymbolBoxesText::Symbol> symbols;
     symbols.reserve(line.spans.size());
     for (const auto& span : line.spans) {

@@ -13,4 +13,14 @@ std::size_t RecognizedRow::symbolCount() const
     return count;
 }
 
+std::string RecognizedRow::text() const
+{
+    std::string joined;
+    for (const auto& word : words) {
+        joined += joined.empty() ? "" : " ";
+        joined += word.text();
+    }
+    return joined;
+}
+
 } // namespace tarnveil

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "ocr/Rect.h"
@@ -16,6 +17,9 @@ struct RecognizedRow {
 
     /// The number of symbols with text, which weighs the row's confidence when rows join.
     std::size_t symbolCount() const;
+
+    /// The words' text joined by single spaces.
+    std::string text() const;
 };
 
 } // namespace tarnveil

@@ -17,6 +17,13 @@ struct RecognizedWord {
 
     Rect box;
     std::vector<Symbol> symbols;
+
+    /// The symbols' text, one after the other.
+    std::string text() const;
+
+    /// Takes `next`'s symbols after its own and grows the box to hold both (a box without
+    /// area is left out).
+    void absorb(RecognizedWord&& next);
 };
 
 } // namespace tarnveil

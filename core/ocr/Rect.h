@@ -29,6 +29,8 @@ struct Rect {
     {
         return std::isfinite(x) && std::isfinite(y) && std::isfinite(width) && std::isfinite(height);
     }
+    /// Finite, with a positive width and height: a box that can be measured and united.
+    bool hasArea() const { return isFinite() && standardWidth() > 0 && standardHeight() > 0; }
 
     /// Equal origins and sizes, coordinate by coordinate.
     friend bool operator==(const Rect&, const Rect&) = default;

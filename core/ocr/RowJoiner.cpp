@@ -11,11 +11,6 @@ namespace tarnveil::RowJoiner {
 
 namespace {
 
-bool usable(const Rect& box)
-{
-    return box.isFinite() && box.standardWidth() > 0 && box.standardHeight() > 0;
-}
-
 /// The gap from `left`'s right edge to `right`'s left edge when `right` may continue the row
 /// of `left`; none otherwise.
 std::optional<double> continuation(const Rect& left, const Rect& right)
@@ -53,7 +48,7 @@ std::optional<double> monospacePitch(const RecognizedRow& row)
     for (const auto& word : row.words) {
         const auto count = std::count_if(word.symbols.begin(), word.symbols.end(),
                                          [](const RecognizedWord::Symbol& symbol) { return !symbol.text.empty(); });
-        if (count >= minimumPitchSymbols && usable(word.box)) {
+        if (count >= minimumPitchSymbols && word.box.hasArea()) {
             perSymbol.push_back(word.box.standardWidth() / double(count));
         }
     }
@@ -73,7 +68,7 @@ std::vector<double> wordGaps(const RecognizedRow& row)
 {
     std::vector<double> gaps;
     for (std::size_t i = 1; i < row.words.size(); ++i) {
-        if (usable(row.words[i - 1].box) && usable(row.words[i].box)) {
+        if (row.words[i - 1].box.hasArea() && row.words[i].box.hasArea()) {
             gaps.push_back(row.words[i].box.minX() - row.words[i - 1].box.maxX());
         }
     }
@@ -112,10 +107,10 @@ std::vector<RecognizedRow> joined(std::vector<RecognizedRow> rows)
         const Rect& box = rows[index].box;
         Group* best = nullptr;
         double bestGap = 0;
-        if (usable(box)) {
+        if (box.hasArea()) {
             for (Group& group : groups) {
                 const Rect& last = rows[group.members.back()].box;
-                const auto gap = usable(last) ? continuation(last, box) : std::nullopt;
+                const auto gap = last.hasArea() ? continuation(last, box) : std::nullopt;
                 if (gap && (!best || *gap < bestGap)) {
                     best = &group;
                     bestGap = *gap;
@@ -153,7 +148,7 @@ std::vector<RecognizedRow> joined(std::vector<RecognizedRow> rows)
 
 RecognizedRow withSplitWordsJoined(RecognizedRow row)
 {
-    if (!usable(row.box)) {
+    if (!row.box.hasArea()) {
         return row;
     }
     const double threshold = spaceThreshold(row);
@@ -162,11 +157,9 @@ RecognizedRow withSplitWordsJoined(RecognizedRow row)
     }
     std::vector<RecognizedWord> kept;
     for (auto& word : row.words) {
-        if (!kept.empty() && usable(kept.back().box) && usable(word.box) &&
+        if (!kept.empty() && kept.back().box.hasArea() && word.box.hasArea() &&
             word.box.minX() - kept.back().box.maxX() < threshold) {
-            RecognizedWord& previous = kept.back();
-            previous.box = Geometry::unionOf(previous.box, word.box);
-            std::move(word.symbols.begin(), word.symbols.end(), std::back_inserter(previous.symbols));
+            kept.back().absorb(std::move(word));
         } else {
             kept.push_back(std::move(word));
         }

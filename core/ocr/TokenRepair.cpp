@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "ocr/Geometry.h"
 
 namespace tarnveil::TokenRepair {
 
@@ -17,21 +16,6 @@ bool isAlnum(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; 
 bool isLower(char c) { return std::islower(static_cast<unsigned char>(c)) != 0; }
 bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 bool isUpper(char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; }
-
-std::string textOf(const RecognizedWord& word)
-{
-    std::string text;
-    for (const auto& symbol : word.symbols) {
-        text += symbol.text;
-    }
-    return text;
-}
-
-void append(RecognizedWord& to, RecognizedWord&& from)
-{
-    to.box = to.box.standardWidth() > 0 ? Geometry::unionOf(to.box, from.box) : from.box;
-    std::move(from.symbols.begin(), from.symbols.end(), std::back_inserter(to.symbols));
-}
 
 /// Whether the space between two words cannot be one in machine text.
 bool falseSpace(const std::string& left, const std::string& right)
@@ -63,8 +47,8 @@ void joinFalseSpaces(RecognizedRow& row)
 {
     std::vector<RecognizedWord> kept;
     for (auto& word : row.words) {
-        if (!kept.empty() && falseSpace(textOf(kept.back()), textOf(word))) {
-            append(kept.back(), std::move(word));
+        if (!kept.empty() && falseSpace(kept.back().text(), word.text())) {
+            kept.back().absorb(std::move(word));
         } else {
             kept.push_back(std::move(word));
         }
@@ -106,7 +90,7 @@ void restoreKeyMarker(RecognizedRow& row)
     }
     std::size_t start = 0;
     for (; start < words.size() && start <= 1; ++start) {
-        const std::string text = withoutDashes(textOf(words[start]));
+        const std::string text = withoutDashes(words[start].text());
         if (text == "BEGIN" || text == "END") {
             break;
         }
@@ -115,11 +99,11 @@ void restoreKeyMarker(RecognizedRow& row)
         return;
     }
     const std::size_t last = words.size() - 1;
-    if (withoutDashes(textOf(words[last])) != "KEY" || withoutDashes(textOf(words[last - 1])) != "PRIVATE") {
+    if (withoutDashes(words[last].text()) != "KEY" || withoutDashes(words[last - 1].text()) != "PRIVATE") {
         return;
     }
     for (std::size_t i = start + 1; i + 1 < last; ++i) {
-        const std::string text = textOf(words[i]);
+        const std::string text = words[i].text();
         if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return isUpper(c) || isDigit(c); })) {
             return;
         }
@@ -140,7 +124,7 @@ void joinBase64Row(RecognizedRow& row)
     }
     std::string all;
     for (const auto& word : row.words) {
-        const std::string text = textOf(word);
+        const std::string text = word.text();
         const bool base64 = std::all_of(text.begin(), text.end(), [](char c) {
             return isAlnum(c) || c == '+' || c == '/' || c == '=';
         });
@@ -155,7 +139,7 @@ void joinBase64Row(RecognizedRow& row)
         return;
     }
     for (std::size_t i = 1; i < row.words.size(); ++i) {
-        append(row.words.front(), std::move(row.words[i]));
+        row.words.front().absorb(std::move(row.words[i]));
     }
     row.words.resize(1);
 }
@@ -200,7 +184,7 @@ Symbol* symbolAt(RecognizedWord& word, std::size_t at)
 
 void repairPrefixes(RecognizedWord& word)
 {
-    const std::string text = textOf(word);
+    const std::string text = word.text();
     for (const auto& repair : prefixRepairs) {
         const std::size_t size = repair.pattern.size();
         for (std::size_t at = 0; at + size <= text.size(); ++at) {
@@ -288,13 +272,13 @@ void joinCutTokens(RecognizedRow& row)
     std::size_t tokenLength = 0;
     const TokenForm* open = nullptr;
     for (auto& word : row.words) {
-        const std::string text = textOf(word);
+        const std::string text = word.text();
         // Only a token already past its prefix takes more, and only random-looking pieces.
         const bool randomLooking = std::any_of(text.begin(), text.end(), [](char c) { return isDigit(c) || isUpper(c); });
         if (open && tokenLength >= open->prefix.size() + 4 && randomLooking && madeOf(text, open->extraCharacters) &&
             tokenLength + text.size() <= open->maximumLength) {
             tokenLength += text.size();
-            append(kept.back(), std::move(word));
+            kept.back().absorb(std::move(word));
             continue;
         }
         open = trailingToken(text, tokenLength);

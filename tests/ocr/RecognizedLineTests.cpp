@@ -33,18 +33,6 @@ RecognizedRow row(std::vector<RecognizedWord> words, float confidence = 0.9f)
     return result;
 }
 
-std::string textOf(const RecognizedRow& row)
-{
-    std::string text;
-    for (const auto& w : row.words) {
-        text += text.empty() ? "" : " ";
-        for (const auto& s : w.symbols) {
-            text += s.text;
-        }
-    }
-    return text;
-}
-
 Rect pixelBoxOf(const OCRObservation& line, std::size_t start, std::size_t end)
 {
     return *line.pixelBox(TextRange{start, end}, imageSize, 0);
@@ -110,8 +98,8 @@ TEST(RowJoiner, JoinsThePiecesOfOneRowLeftToRight)
     rows.push_back(row({word("[main]", 260), word("started", 330)}, 0.7f));
     const auto joined = RowJoiner::joined(rows);
     ASSERT_EQ(joined.size(), 2u);
-    EXPECT_EQ(textOf(joined[0]), "09:14:02 INFO [main] started");
-    EXPECT_EQ(textOf(joined[1]), "below");
+    EXPECT_EQ(joined[0].text(), "09:14:02 INFO [main] started");
+    EXPECT_EQ(joined[1].text(), "below");
     // Weighted by symbols: 4 at 0.8, 8 at 0.9, 13 at 0.7.
     EXPECT_NEAR(joined[0].confidence, (4 * 0.8 + 8 * 0.9 + 13 * 0.7) / 25, 1e-6);
     EXPECT_NEAR(joined[0].box.minX(), 100, 1e-9);
@@ -139,7 +127,7 @@ TEST(RowJoiner, MendsSpacesTheEngineGuessedInsideTokens)
     // Monospaced: a gap of less than a character cell is no space, a whole cell is.
     RecognizedRow split = row({word("deploy", 0), word("by", 70), word("alice.", 100), word("jensen@corp.io", 164),
                                word("from", 312)});
-    EXPECT_EQ(textOf(RowJoiner::withSplitWordsJoined(split)), "deploy by alice.jensen@corp.io from");
+    EXPECT_EQ(RowJoiner::withSplitWordsJoined(split).text(), "deploy by alice.jensen@corp.io from");
 
     // Proportional (no common pitch): a gap far narrower than the row's usual one is no space.
     RecognizedRow prose;
@@ -155,5 +143,5 @@ TEST(RowJoiner, MendsSpacesTheEngineGuessedInsideTokens)
         prose.box = Rect{0, 100, x + width, 20};
         x += width + gap;
     }
-    EXPECT_EQ(textOf(RowJoiner::withSplitWordsJoined(prose)), "Session 09:47:12 expired today");
+    EXPECT_EQ(RowJoiner::withSplitWordsJoined(prose).text(), "Session 09:47:12 expired today");
 }

@@ -34,18 +34,6 @@ RecognizedRow rowOf(const std::string& text)
     return row;
 }
 
-std::string textOf(const RecognizedRow& row)
-{
-    std::string text;
-    for (const auto& word : row.words) {
-        text += text.empty() ? "" : " ";
-        for (const auto& symbol : word.symbols) {
-            text += symbol.text;
-        }
-    }
-    return text;
-}
-
 struct Case {
     const char* read;
     const char* repaired;
@@ -54,7 +42,7 @@ struct Case {
 void expectRepairs(const std::vector<Case>& cases)
 {
     for (const auto& c : cases) {
-        EXPECT_EQ(textOf(TokenRepair::repaired(rowOf(c.read))), c.repaired) << c.read;
+        EXPECT_EQ(TokenRepair::repaired(rowOf(c.read)).text(), c.repaired) << c.read;
     }
 }
 
@@ -150,8 +138,8 @@ TEST(KeyBlockRepair, MakesEveryBodyRowOfAKeyBlockBase64)
     }
     std::swap(rows[2], rows[3]);
     KeyBlockRepair::repair(rows);
-    EXPECT_EQ(textOf(rows[0]), "$ cat id_rsa");
-    EXPECT_EQ(textOf(rows[3]), "MIIEvQIBADANBgkqlhkiG9w0ABAQEFAASC");
-    EXPECT_EQ(textOf(rows[2]), "Dwb9wfkve+Z4NLJXdEbmxrmcLRk+yRpar2");
-    EXPECT_EQ(textOf(rows[5]), "after the key: $ ls -la");
+    EXPECT_EQ(rows[0].text(), "$ cat id_rsa");
+    EXPECT_EQ(rows[3].text(), "MIIEvQIBADANBgkqlhkiG9w0ABAQEFAASC");
+    EXPECT_EQ(rows[2].text(), "Dwb9wfkve+Z4NLJXdEbmxrmcLRk+yRpar2");
+    EXPECT_EQ(rows[5].text(), "after the key: $ ls -la");
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ocr/Geometry.h"
 
 namespace tarnveil::GapInspector {
 
@@ -11,11 +10,6 @@ namespace {
 
 /// Pixels darker than this are ink.
 constexpr int inkLevel = 128;
-
-bool usable(const Rect& box)
-{
-    return box.isFinite() && box.standardWidth() > 0 && box.standardHeight() > 0;
-}
 
 /// True when the ink between `left` and `right` (source pixels) is an underscore: it lies only
 /// in the lowest part of the row and covers most of the gap's columns.
@@ -50,12 +44,12 @@ bool underscoreBetween(const Rect& left, const Rect& right, const Rect& row, con
 
 RecognizedRow withUnderscoresRestored(RecognizedRow row, const QImage& bitmap, double toSource)
 {
-    if (bitmap.format() != QImage::Format_Grayscale8 || !(toSource > 0) || !usable(row.box)) {
+    if (bitmap.format() != QImage::Format_Grayscale8 || !(toSource > 0) || !row.box.hasArea()) {
         return row;
     }
     std::vector<RecognizedWord> kept;
     for (auto& word : row.words) {
-        if (!kept.empty() && usable(kept.back().box) && usable(word.box) &&
+        if (!kept.empty() && kept.back().box.hasArea() && word.box.hasArea() &&
             underscoreBetween(kept.back().box, word.box, row.box, bitmap, toSource)) {
             RecognizedWord& previous = kept.back();
             // The engine may have read the underscore but boxed it apart from its ink.
@@ -66,8 +60,7 @@ RecognizedRow withUnderscoresRestored(RecognizedRow row, const QImage& bitmap, d
                                previous.box.standardHeight()};
                 previous.symbols.push_back({"_", gap});
             }
-            std::move(word.symbols.begin(), word.symbols.end(), std::back_inserter(previous.symbols));
-            previous.box = Geometry::unionOf(previous.box, word.box);
+            previous.absorb(std::move(word));
         } else {
             kept.push_back(std::move(word));
         }
