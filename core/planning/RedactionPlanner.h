@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "detection/DetectorRegistry.h"
+#include "detection/TolerantScanner.h"
 #include "ocr/OCRResult.h"
 #include "planning/Profile.h"
 #include "planning/RedactionRegion.h"
@@ -11,10 +12,15 @@
 
 namespace tarnveil {
 
-/// Turns the OCR result of one image into redaction regions: every detection of every line
-/// becomes a padded rectangle over exactly its text (or over the whole line when the text
-/// cannot be boxed), styled by the profile and labelled by the session vocabulary. Lines of
-/// a private-key block are covered whole. Holds no state between calls.
+/// Turns the OCR result of one image into redaction regions. Every line is scanned by the
+/// registry and, because recognised text carries the recogniser's misreadings, by the
+/// tolerant twins of the enabled detectors (TolerantScanner). A secret's region covers the
+/// whole token it lies in (TokenExtent), so a token cut short at a misread character is still
+/// hidden whole. Machine-like runs that no detector claims are redacted as API keys when they
+/// follow a key name or stand in a column of such runs (fail closed). Lines of a private-key
+/// block, marked or not, are covered whole (TolerantKeyBlocks). Each finding becomes a padded
+/// rectangle over exactly its text (or over the whole line when the text cannot be boxed),
+/// styled by the profile and labelled by the session vocabulary. Holds no state between calls.
 class RedactionPlanner {
 public:
     /// `registry` must not be null. A negative or non-finite `padding` counts as 0: a box
@@ -24,13 +30,15 @@ public:
     const std::shared_ptr<const DetectorRegistry>& registry() const { return registry_; }
     double padding() const { return padding_; }
 
-    /// The regions of `ocr`, by observation and, within one, in the registry's order, each with
-    /// a new id. Runs on the caller's thread and asks `vocabulary` for every label.
+    /// The regions of `ocr`, by observation; within one, the registry's findings in its
+    /// order, then the tolerant and fail-closed ones by start; each with a new id. Runs on the
+    /// caller's thread and asks `vocabulary` for every label.
     std::vector<RedactionRegion> plan(const OCRResult& ocr, const Profile& profile,
                                       SessionVocabulary& vocabulary) const;
 
 private:
     std::shared_ptr<const DetectorRegistry> registry_;
+    TolerantScanner tolerant_;
     double padding_;
 };
 

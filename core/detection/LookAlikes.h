@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarnveil::LookAlikes {
+
+/// What a text recogniser predictably reads in place of a digit: "O", "o", "Q", "D" and "@"
+/// for 0; "I", "l", "|", "!", "i" and "L" for 1; "Z" and "z" for 2; "S", "s" and "$" for 5;
+/// "G", "b" and "é" for 6; "B" for 8. The digit itself, or none for any other code point.
+std::optional<char> digitFor(char32_t codePoint);
+
+/// The hexadecimal digit a code point stands for in a run of hexadecimal text: itself when it
+/// is one, the digit of `digitFor` for the other look-alikes ("b" and "D" stay letters), "f"
+/// for "£" and "t", "c" for "¢"; none otherwise.
+std::optional<char> hexDigitFor(char32_t codePoint);
+
+/// `text` with every look-alike of a digit replaced by the digit and "," by "." (other bytes
+/// kept): the candidate a validator of numbers (an address, a card number) is retried on.
+std::string withDigitsRestored(std::string_view text);
+
+/// `text` with every look-alike of a hexadecimal digit replaced by the digit.
+std::string withHexRestored(std::string_view text);
+
+/// The comparison form of a recognised text: look-alikes folded onto one character each
+/// (`O o Q D @` to 0, `I l | ! i L` to 1, `S s $` to 5, `B` to 8, `Z z` to 2, `G b é` to 6,
+/// `£ t` to f, `¢` to c, "," to "."), spaces removed, ASCII letters in lower case. Two readings
+/// of one value fold to the same text far more often than they compare equal.
+std::string folded(std::string_view text);
+
+/// True for the symbols a recogniser reads inside a token in place of a letter or digit
+/// ("|", "!", "$", "@", "£", "¢", "€", "¥", "§") and for letters outside ASCII ("é").
+bool standsForTokenCharacter(char32_t codePoint);
+
+} // namespace tarnveil::LookAlikes

@@ -1,0 +1,453 @@
+#include "detection/TolerantDetectors.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string>
+
+#include "detection/DetectionValidators.h"
+#include "detection/LookAlikes.h"
+#include "detection/Utf8CodePoint.h"
+
+namespace tarnveil::TolerantDetectors {
+
+namespace {
+
+using Rule = RegexDetector::Rule;
+constexpr auto caseInsensitive = RegexOptions::caseInsensitive;
+constexpr auto noOptions = RegexOptions::none;
+
+// Character classes widened by what the recogniser reads in their place (ICU set syntax).
+// A token character: any letter, a digit, or a symbol read for one.
+const std::string tokenSet = R"([\p{L}0-9|!\$@£¢€¥§])";
+// The same with "_" and "-", for tokens that hold them.
+const std::string tokenDashSet = R"([\p{L}0-9_\-|!\$@£¢€¥§])";
+// A digit or a look-alike of one.
+const std::string digitSet = R"([0-9OoQD@Il|!iLSs\$ZzGbéB])";
+// A hexadecimal digit or a look-alike of one.
+const std::string hexSet = R"([0-9A-Fa-fOoQ@Il|!iLSs\$ZzGé£t¢])";
+// Base64 text with look-alikes.
+const std::string base64Set = R"([\p{L}0-9+/|!\$@£¢€¥§])";
+// Prefix letters: I, S and O as read.
+const std::string I = R"([Il1|!])";
+const std::string S = R"([S5\$])";
+const std::string O = R"([O0o])";
+
+/// One or more characters of `set`, optionally followed by one space and more of them.
+std::string spaced(const std::string& set) { return set + "+(?: " + set + "+)?"; }
+
+struct Counts {
+    std::size_t characters = 0; // spaces aside
+    std::size_t asciiDigits = 0;
+    std::size_t asciiAlnum = 0;
+    std::size_t asciiHex = 0;
+    std::size_t upperOrDigit = 0;
+};
+
+Counts counted(std::string_view text)
+{
+    Counts counts;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto codePoint = Utf8CodePoint::at(text, i);
+        i = codePoint.end;
+        const char32_t c = codePoint.value;
+        if (c == U' ') {
+            continue;
+        }
+        ++counts.characters;
+        if (c >= 0x80) {
+            continue;
+        }
+        const auto ascii = static_cast<unsigned char>(c);
+        counts.asciiDigits += std::isdigit(ascii) ? 1 : 0;
+        counts.asciiAlnum += std::isalnum(ascii) ? 1 : 0;
+        counts.asciiHex += std::isxdigit(ascii) ? 1 : 0;
+        counts.upperOrDigit += std::isdigit(ascii) || std::isupper(ascii) ? 1 : 0;
+    }
+    return counts;
+}
+
+/// Between `low` and `high` characters (spaces aside), at least `plainShare` of them
+/// (a fraction) ASCII letters or digits.
+TolerantTwin::Acceptance lengthBetween(std::size_t low, std::size_t high, double plainShare = 0.75)
+{
+    return [=](std::string_view candidate) {
+        const Counts counts = counted(candidate);
+        return counts.characters >= low && counts.characters <= high &&
+               static_cast<double>(counts.asciiAlnum) >= plainShare * static_cast<double>(counts.characters);
+    };
+}
+
+TolerantTwin::Acceptance atLeast(std::size_t low) { return lengthBetween(low, std::string::npos); }
+
+std::string withoutSpaces(std::string_view text)
+{
+    std::string out;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(out), [](char c) { return c != ' '; });
+    return out;
+}
+
+/// A run of hexadecimal text of one of the digest lengths, give or take one, mostly read right.
+bool isHexDigest(std::string_view candidate, std::initializer_list<std::size_t> lengths)
+{
+    const Counts counts = counted(candidate);
+    const bool lengthFits = std::any_of(lengths.begin(), lengths.end(), [&](std::size_t length) {
+        return counts.characters + 1 >= length && counts.characters <= length + 1;
+    });
+    return lengthFits && counts.asciiDigits >= 8 && counts.asciiHex * 4 >= counts.characters * 3;
+}
+
+bool isMisreadIPv4(std::string_view candidate)
+{
+    const Counts counts = counted(candidate);
+    return counts.asciiDigits >= 4 && counts.asciiDigits + 2 >= counts.characters - 3 &&
+           DetectionValidators::isValidIPv4(withoutSpaces(LookAlikes::withDigitsRestored(candidate)));
+}
+
+bool isMisreadMAC(std::string_view candidate)
+{
+    const std::string hex = LookAlikes::withHexRestored(withoutSpaces(candidate));
+    std::size_t digits = 0;
+    for (const char c : hex) {
+        if (std::isxdigit(static_cast<unsigned char>(c)) != 0) {
+            ++digits;
+        } else if (c != ':' && c != '-' && c != '.' && c != ';' && c != ',') {
+            return false;
+        }
+    }
+    return digits == 12 && counted(candidate).asciiHex >= 9;
+}
+
+/// Three to six groups of hexadecimal text, 32 digits in all give or take one, no group longer
+/// than a UUID's last one.
+bool isMisreadUUID(std::string_view candidate)
+{
+    std::size_t groups = 0;
+    std::size_t digits = 0;
+    std::size_t plain = 0;
+    std::size_t longest = 0;
+    std::size_t current = 0;
+    bool inGroup = false;
+    for (std::size_t i = 0; i < candidate.size();) {
+        const auto codePoint = Utf8CodePoint::at(candidate, i);
+        i = codePoint.end;
+        if (LookAlikes::hexDigitFor(codePoint.value)) {
+            groups += inGroup ? 0 : 1;
+            inGroup = true;
+            ++digits;
+            ++current;
+            plain += codePoint.value < 0x80 && std::isxdigit(static_cast<int>(codePoint.value)) ? 1 : 0;
+            longest = std::max(longest, current);
+        } else {
+            inGroup = false;
+            current = 0;
+        }
+    }
+    return groups >= 3 && groups <= 6 && digits >= 31 && digits <= 33 && longest <= 13 && plain * 5 >= digits * 4;
+}
+
+/// The digits of a number as read: look-alikes restored, separators dropped; none when more
+/// than `maxLookAlikes` characters had to be restored or anything else is in it.
+std::optional<std::string> numberDigits(std::string_view candidate, std::size_t maxLookAlikes)
+{
+    std::string digits;
+    std::size_t restored = 0;
+    for (std::size_t i = 0; i < candidate.size();) {
+        const auto codePoint = Utf8CodePoint::at(candidate, i);
+        i = codePoint.end;
+        const char32_t c = codePoint.value;
+        if (c == U' ' || c == U'-') {
+            continue;
+        }
+        const auto digit = LookAlikes::digitFor(c);
+        if (!digit) {
+            return std::nullopt;
+        }
+        restored += (c >= U'0' && c <= U'9') ? 0 : 1;
+        digits.push_back(*digit);
+    }
+    if (restored > maxLookAlikes) {
+        return std::nullopt;
+    }
+    return digits;
+}
+
+bool isMisreadCard(std::string_view candidate)
+{
+    const auto digits = numberDigits(candidate, 3);
+    return digits && digits->size() >= 13 && digits->size() <= 19 && counted(candidate).asciiDigits >= 11 &&
+           DetectionValidators::isValidCreditCard(*digits);
+}
+
+bool isMisreadPhone(std::string_view candidate)
+{
+    // The "+" and at most one space or look-alike aside, 7 to 15 digits.
+    const auto plus = candidate.find_first_not_of("+ ");
+    const auto digits = numberDigits(candidate.substr(plus == std::string_view::npos ? 0 : plus), 2);
+    return digits && digits->size() >= 7 && digits->size() <= 15;
+}
+
+/// An IBAN whose check digits come out right once the look-alikes that cannot be letters are
+/// read as digits, trying each upper-case look-alike either way (at most 16 tries).
+bool isMisreadIBAN(std::string_view candidate)
+{
+    std::string text;
+    std::vector<std::size_t> ambiguous; // upper-case look-alikes of digits in the account part
+    for (std::size_t i = 0; i < candidate.size();) {
+        const auto codePoint = Utf8CodePoint::at(candidate, i);
+        i = codePoint.end;
+        const char32_t c = codePoint.value;
+        if (c == U' ') {
+            continue;
+        }
+        const bool prefix = text.size() < 4;
+        if (prefix && text.size() < 2) {
+            if (c < U'A' || c > U'Z') {
+                return false;
+            }
+            text.push_back(static_cast<char>(c));
+        } else if ((c >= U'0' && c <= U'9') || (!prefix && c >= U'A' && c <= U'Z' && !LookAlikes::digitFor(c))) {
+            text.push_back(static_cast<char>(c));
+        } else if (const auto digit = LookAlikes::digitFor(c)) {
+            if (!prefix && c >= U'A' && c <= U'Z') {
+                ambiguous.push_back(text.size());
+                text.push_back(static_cast<char>(c));
+            } else {
+                text.push_back(*digit);
+            }
+        } else {
+            return false;
+        }
+    }
+    if (ambiguous.size() > 4 || text.size() < 15 || text.size() > 34) {
+        return false;
+    }
+    for (unsigned choice = 0; choice < (1u << ambiguous.size()); ++choice) {
+        std::string variant = text;
+        for (std::size_t k = 0; k < ambiguous.size(); ++k) {
+            if ((choice >> k) & 1u) {
+                variant[ambiguous[k]] = *LookAlikes::digitFor(static_cast<unsigned char>(variant[ambiguous[k]]));
+            }
+        }
+        if (DetectionValidators::isValidIBAN(variant)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TolerantTwin::Acceptance notFolding(std::vector<std::string_view> sharedNames)
+{
+    return [sharedNames = std::move(sharedNames)](std::string_view candidate) {
+        const std::string name = LookAlikes::folded(candidate);
+        return std::none_of(sharedNames.begin(), sharedNames.end(),
+                            [&](std::string_view shared) { return LookAlikes::folded(shared) == name; });
+    };
+}
+
+std::shared_ptr<const TolerantTwin> twin(std::string_view id, std::vector<TolerantTwin::Rule> rules)
+{
+    return std::make_shared<const TolerantTwin>(std::string(id), std::move(rules));
+}
+
+// ---- secrets ----
+
+std::shared_ptr<const TolerantTwin> jwt()
+{
+    const std::string segment = tokenDashSet + "{6,}";
+    const std::string dot = R"((?: ?[.,] ?))";
+    const std::string pattern = R"((?<![A-Za-z0-9_-])[eé][yY][J)\]jIl1|])" + segment + "(?:" + dot + "| (?=[eé][yY]))" +
+                                segment + "(?:" + dot + segment + ")?";
+    return twin("jwt", {{Rule(pattern).requiring({"y", "Y"}), atLeast(30)}});
+}
+
+std::shared_ptr<const TolerantTwin> awsAccessKey()
+{
+    const std::string prefix = "A(?:K" + I + "|" + S + I + "|GP|" + I + "D|R" + O + "|NP|NV)A";
+    const std::string pattern = "(?<![A-Za-z0-9])" + prefix + spaced(tokenSet);
+    return twin("awsAccessKey", {{Rule(pattern).requiring({"A"}), [](std::string_view candidate) {
+                                      const Counts counts = counted(candidate);
+                                      return counts.characters >= 19 && counts.characters <= 21 &&
+                                             counts.upperOrDigit >= 17;
+                                  }}});
+}
+
+std::shared_ptr<const TolerantTwin> awsSecretKey()
+{
+    const std::string pattern =
+        R"re((?:aws_secret_access_key|aws[_-]?secret|secret[_-]?access[_-]?key|secret)["']?\s*[:=;]\s*["']?()re" +
+        spaced(base64Set) + ")";
+    return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 41)}});
+}
+
+std::shared_ptr<const TolerantTwin> githubToken()
+{
+    const std::string classic = "(?<![A-Za-z0-9_])[gq9]h[pousr0\\$5][_ ]?" + spaced(tokenSet);
+    const std::string fineGrained = "(?<![A-Za-z0-9_])g" + I + "thub_pat_" + spaced(tokenDashSet);
+    return twin("githubToken", {{Rule(classic).requiring({"h"}), lengthBetween(38, 41)},
+                                {Rule(fineGrained).requiring({"thub_pat_"}), atLeast(60)}});
+}
+
+std::shared_ptr<const TolerantTwin> stripeKey()
+{
+    const std::string mode = "(?:[lLI1|!]{1,2}" + I + "v[e3]|t[e3]" + S + "t)";
+    const std::string pattern = "(?<![A-Za-z0-9_])[srpSRP5][kK][_ ]?" + mode + "[_ ]" + spaced(tokenSet);
+    return twin("stripeKey", {{Rule(pattern).requiring({"k", "K"}), atLeast(26)}});
+}
+
+std::shared_ptr<const TolerantTwin> apiKey()
+{
+    const std::string pattern = "(?<![A-Za-z0-9_-])[s5]k ?- ?(?:ant ?- ?)?" + tokenDashSet + "+(?:(?: - | -|- | )" +
+                                tokenDashSet + "+)?";
+    return twin("apiKey", {{Rule(pattern).requiring({"k"}), atLeast(23)}});
+}
+
+std::shared_ptr<const TolerantTwin> slackToken()
+{
+    const std::string pattern =
+        "(?<![A-Za-z0-9-])x" + O + "x[baprs] ?- ?" + tokenSet + "+(?: ?- ?" + tokenSet + "+){0,6}";
+    return twin("slackToken", {{Rule(pattern).requiring({"x"}), atLeast(15)}});
+}
+
+std::shared_ptr<const TolerantTwin> googleAPIKey()
+{
+    const std::string pattern = "(?<![A-Za-z0-9_-])A" + I + "[zZ2]a" + spaced(tokenDashSet);
+    return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), lengthBetween(38, 40)}});
+}
+
+std::shared_ptr<const TolerantTwin> authHeader()
+{
+    const std::string credential = R"([\p{L}0-9+/=._\-|!\$@£¢€¥§])";
+    const std::string pattern = R"((?<![A-Za-z])(?:[b8][e3c][a@]r[e3c]r|[b8][a@][s5\$][i1l|]c)\s+()" +
+                                spaced(credential) + ")";
+    return twin("authHeader", {{Rule(pattern, caseInsensitive, 1).requiring({"r", "c"}), atLeast(16)}});
+}
+
+std::shared_ptr<const TolerantTwin> hashBlob()
+{
+    const std::string run = "(?<![\\p{L}0-9])" + spaced(hexSet) + "(?![\\p{L}0-9])";
+    const std::string afterKeyword =
+        R"re((?:ntlm|nthash|nt hash|hash)["']?\s*[:=;]?\s*()re" + spaced(hexSet) + ")";
+    return twin("hashBlob", {
+                                {Rule(run), [](std::string_view candidate) { return isHexDigest(candidate, {32, 64}); }},
+                                {Rule(afterKeyword, caseInsensitive, 1).requiring({"ntlm", "hash"}),
+                                 [](std::string_view candidate) { return isHexDigest(candidate, {40}); }},
+                            });
+}
+
+std::shared_ptr<const TolerantTwin> windowsSID()
+{
+    const std::string dash = R"((?: ?[-–—.,_] ?))";
+    const std::string pattern = "(?<![\\p{L}0-9-])" + S + dash + "?" + I + dash + "[5S\\$]" + dash + "[2Z]" + I +
+                                "(?:" + dash + "|\\s)" + digitSet + "+(?:" + dash + digitSet + "+){2,4}";
+    return twin("windowsSID", {{Rule(pattern).requiring({"1", "l", "I", "|", "!"}), atLeast(16)}});
+}
+
+std::shared_ptr<const TolerantTwin> passwordInContext()
+{
+    return twin("passwordInContext",
+                {{Rule(R"re((?<![A-Za-z])p[a@4][s5\$]{2}(?:w[o0]rd|wd)?\s*[:;=]\s*(\S+))re", caseInsensitive, 1).requiring({"p"}), {}}});
+}
+
+std::shared_ptr<const TolerantTwin> connectionString()
+{
+    const std::string scheme = R"((?:m[o0]ng[o0]db(?:\+srv)?|p[o0][s5]tgre[s5](?:ql)?|my[s5]ql|red[i1l|]s|amqps?))";
+    const std::string pattern = scheme + R"re( ?[:;] ?/ ?/ ?[^\s:;@/]*[:;][^\s@/]+[@©®]\S+)re";
+    return twin("connectionString", {{Rule(pattern, caseInsensitive).requiring({"/"}), {}}});
+}
+
+// ---- identifiers ----
+
+std::shared_ptr<const TolerantTwin> ipv4()
+{
+    const std::string part = digitSet + "{1,3}";
+    const std::string pattern =
+        "(?<![\\p{L}0-9.,])" + part + "(?:[.,] ?" + part + "){3}(?![\\p{L}0-9]|[.,][0-9])";
+    return twin("ipv4", {{Rule(pattern).requiringRun("0123456789", 1), isMisreadIPv4}});
+}
+
+std::shared_ptr<const TolerantTwin> macAddress()
+{
+    const std::string pair = hexSet + "{2}";
+    const std::string pattern = "(?<![\\p{L}0-9:.-])" + pair + "(?: ?[:.\\-–;,] ?" + pair + "){5}(?![\\p{L}0-9]|[:.\\-][0-9A-Fa-f])";
+    return twin("macAddress", {{Rule(pattern), isMisreadMAC}});
+}
+
+std::shared_ptr<const TolerantTwin> uuid()
+{
+    const std::string pattern =
+        "(?<![\\p{L}0-9-])" + hexSet + "{4,13}(?: ?[-–—.] ?" + hexSet + "{1,13}){2,5}(?![\\p{L}0-9-])";
+    return twin("uuid", {{Rule(pattern), isMisreadUUID}});
+}
+
+std::shared_ptr<const TolerantTwin> sensitiveURLParam()
+{
+    const std::string names = "(?:t" + O + "ken|api_?key|key|se" + S + S + "i" + O + "n|" + S + "id|auth|pa" + S + S +
+                              "w" + O + "rd|" + S + "ecret)";
+    const std::string pattern = "[?&]" + names + R"re( ?= ?([^&\s#"']+))re";
+    return twin("sensitiveURLParam", {{Rule(pattern, caseInsensitive, 1).requiring({"="}), {}}});
+}
+
+std::shared_ptr<const TolerantTwin> iban()
+{
+    const std::string account = R"([A-Z0-9|!\$@éoilsz])";
+    const std::string pattern = "(?<![A-Za-z0-9])[A-Z]{2}" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Za-z0-9])";
+    return twin("iban", {{Rule(pattern), isMisreadIBAN}});
+}
+
+std::shared_ptr<const TolerantTwin> creditCard()
+{
+    const std::string pattern = "(?<![\\p{N}.])" + digitSet + "(?:[ -]?" + digitSet + "){12,18}(?!\\p{N})";
+    return twin("creditCard", {{Rule(pattern), isMisreadCard}});
+}
+
+std::shared_ptr<const TolerantTwin> phoneE164()
+{
+    // A "+" with a look-alike or a stray space in the number, or a "+" read as "7", "4" or "t"
+    // before a number too long to be a count.
+    const std::string withPlus = "(?<![\\p{L}0-9+])\\+ ?" + digitSet + "+(?: [0-9]+)?(?![\\p{L}0-9])";
+    const std::string misreadPlus = "(?<![\\p{L}0-9+.,:/-])[74t‡÷][0-9]{10,15}(?![\\p{L}0-9.,:])";
+    return twin("phoneE164", {{Rule(withPlus).requiring({"+"}), isMisreadPhone},
+                              {Rule(misreadPlus).requiringRun("0123456789", 10), {}}});
+}
+
+// ---- contextual ----
+
+std::shared_ptr<const TolerantTwin> macHomePath()
+{
+    const std::string pattern = "(?<![\\p{L}0-9])/U" + S + "[eé]r" + S + "/([^/\\s]+)";
+    return twin("macHomePath", {{Rule(pattern, noOptions, 1).requiring({"/U"}), notFolding({"Shared"})}});
+}
+
+std::shared_ptr<const TolerantTwin> windowsProfilePath()
+{
+    const std::string slash = R"((?: ?[\\|/] ?))";
+    const std::string pattern = "(?<![\\p{L}0-9])[A-Za-z] ?[:;]" + slash + "U" + S + "[eé]r" + S + slash + R"(([^\\|/\s]+))";
+    return twin("windowsProfilePath",
+                {{Rule(pattern, noOptions, 1).requiring({"U"}), notFolding({"Public", "Default", "All", "Default User"})}});
+}
+
+} // namespace
+
+const std::vector<std::shared_ptr<const TolerantTwin>>& all()
+{
+    static const std::vector<std::shared_ptr<const TolerantTwin>> twins{
+        jwt(),         awsAccessKey(), awsSecretKey(), githubToken(),       stripeKey(),  apiKey(),
+        slackToken(),  googleAPIKey(), authHeader(),   hashBlob(),          windowsSID(), passwordInContext(),
+        connectionString(), ipv4(),    macAddress(),   uuid(),              sensitiveURLParam(), iban(),
+        creditCard(),  phoneE164(),    macHomePath(),  windowsProfilePath(),
+    };
+    return twins;
+}
+
+std::shared_ptr<const TolerantTwin> twinOf(std::string_view detectorID)
+{
+    for (const auto& twin : all()) {
+        if (twin->detectorID() == detectorID) {
+            return twin;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace tarnveil::TolerantDetectors
