@@ -19,8 +19,10 @@ enum class ColorRole {
     success,
     warning,
     error,
+    /// Initials on an avatar.
+    avatarText,
 };
 
-inline constexpr int colorRoleCount = 15;
+inline constexpr int colorRoleCount = 16;
 
 } // namespace tarnveil::leakbench

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 #include <QImage>
@@ -9,6 +10,7 @@
 #include "CorpusPlan.h"
 #include "FontSet.h"
 #include "InkExtractor.h"
+#include "InkScaler.h"
 #include "Rng.h"
 #include "SceneBuilder.h"
 #include "SceneCatalogue.h"
@@ -52,6 +54,21 @@ std::string firstLineOf(const Scene& scene, int item)
     return {};
 }
 
+/// Every item's ink inside the image and not empty; the first item that is not, or none.
+std::optional<std::string> inkOutsideImage(const ImageTruth& truth)
+{
+    for (const auto* list : {&truth.values, &truth.decoys}) {
+        for (const auto& item : *list) {
+            const InkMask& ink = item.ink;
+            if (ink.pixelCount() == 0 || ink.x < 0 || ink.y < 0 || ink.x + ink.width > truth.width ||
+                ink.y + ink.height > truth.height) {
+                return item.kind + " '" + item.text + "'";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 CorpusGenerator::CorpusGenerator(std::filesystem::path directory, std::uint64_t seed)
@@ -72,8 +89,8 @@ ImageTruth CorpusGenerator::generate(const ImageRecipe& recipe) const
 ImageTruth CorpusGenerator::draw(const ImageRecipe& recipe, const std::string& stem) const
 {
     const int pixelSize = recipe.fontSize * recipe.scale;
-    const FontSet fonts(recipe.monoFamily, recipe.uiFamily, pixelSize);
-    const Theme theme = recipe.dark ? Theme::dark() : Theme::light();
+    const FontSet fonts(recipe.monoFamily, recipe.uiFamily, pixelSize, recipe.rendering);
+    const Theme theme = Theme::named(recipe.theme);
     Rng rng(seed_ * 1000003u + static_cast<std::uint64_t>(recipe.index));
     SceneBuilder builder(fonts, recipe.scale, check_, rng);
     const Scene scene =
@@ -82,7 +99,7 @@ ImageTruth CorpusGenerator::draw(const ImageRecipe& recipe, const std::string& s
         throw std::runtime_error("ground truth does not match detection: " + *problem);
     }
 
-    const SceneRenderer renderer(fonts, theme);
+    const SceneRenderer renderer(fonts, theme, recipe.rendering);
     const QImage image = renderer.render(scene);
     if (InkExtractor::difference(image, renderer.renderRows(scene, 0, scene.height, -1), 0).pixelCount() != 0) {
         throw std::runtime_error("drawing the same scene twice gives different pixels");
@@ -99,6 +116,8 @@ ImageTruth CorpusGenerator::draw(const ImageRecipe& recipe, const std::string& s
     truth.monoFont = recipe.monoFamily;
     truth.uiFont = recipe.uiFamily;
     truth.fontSize = recipe.fontSize;
+    truth.rendering = std::string(identifier(recipe.rendering));
+    truth.degradation = std::string(identifier(recipe.degradation));
     for (std::size_t i = 0; i < scene.items.size(); ++i) {
         TruthItem item = measureItem(scene, static_cast<int>(i), image, renderer, pixelSize);
         item.font = fonts.family(scene.items[i].font);
@@ -110,11 +129,38 @@ ImageTruth CorpusGenerator::draw(const ImageRecipe& recipe, const std::string& s
         list.push_back(std::move(item));
     }
 
-    if (!image.save(QString::fromStdString((directory_ / truth.image).string()), "PNG")) {
+    const QImage degraded = degrade(image, recipe.degradation, truth);
+    if (const auto item = inkOutsideImage(truth)) {
+        throw std::runtime_error("the ink of " + *item + " lies outside the image");
+    }
+    // A recompressed image is handed to the scan as the JPEG file itself.
+    const bool jpeg = recipe.degradation == Degradation::jpeg75;
+    truth.image = stem + (jpeg ? ".jpg" : ".png");
+    if (!degraded.save(QString::fromStdString((directory_ / truth.image).string()), jpeg ? "JPEG" : "PNG",
+                       jpeg ? jpegQuality : -1)) {
         throw std::runtime_error("cannot write " + truth.image);
     }
     TruthJson::write(directory_ / (stem + ".truth.json"), truth);
     return truth;
+}
+
+QImage CorpusGenerator::degrade(const QImage& image, Degradation degradation, ImageTruth& truth)
+{
+    if (degradation != Degradation::scaled75) {
+        return image;
+    }
+    const int width = (image.width() * 3 + 2) / 4;
+    const int height = (image.height() * 3 + 2) / 4;
+    QImage scaled = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
+    for (auto* list : {&truth.values, &truth.decoys}) {
+        for (auto& item : *list) {
+            item.ink = InkScaler::scaled(item.ink, image.width(), image.height(), width, height);
+        }
+    }
+    truth.width = width;
+    truth.height = height;
+    return scaled;
 }
 
 TruthItem CorpusGenerator::measureItem(const Scene& scene, int item, const QImage& image, const SceneRenderer& renderer,

@@ -22,6 +22,8 @@ class CorpusGenerator {
 public:
     /// The widest image drawn.
     static constexpr int maxWidth = 2880;
+    /// The quality of recompressed images, as chat services and capture tools store them.
+    static constexpr int jpegQuality = 75;
 
     CorpusGenerator(std::filesystem::path directory, std::uint64_t seed);
 
@@ -29,6 +31,9 @@ public:
 
 private:
     ImageTruth draw(const ImageRecipe& recipe, const std::string& stem) const;
+    /// The image as the scan gets it: resized when `degradation` says so, with every ink
+    /// mask of `truth` and its size resized alike. Recompression happens when it is written.
+    static QImage degrade(const QImage& image, Degradation degradation, ImageTruth& truth);
     static TruthItem measureItem(const Scene& scene, int item, const QImage& image, const SceneRenderer& renderer,
                                  int fontPixelSize);
 

@@ -7,9 +7,10 @@
 
 namespace tarnveil::leakbench {
 
-FontSet::FontSet(const std::string& monoFamily, const std::string& uiFamily, int pixelSize)
-    : monoFamily_(monoFamily), uiFamily_(uiFamily), pixelSize_(pixelSize), mono_(load(monoFamily, pixelSize, false)),
-      ui_(load(uiFamily, pixelSize, false)), uiBold_(load(uiFamily, pixelSize, true))
+FontSet::FontSet(const std::string& monoFamily, const std::string& uiFamily, int pixelSize, Rendering rendering)
+    : monoFamily_(monoFamily), uiFamily_(uiFamily), pixelSize_(pixelSize),
+      mono_(load(monoFamily, pixelSize, false, rendering)), ui_(load(uiFamily, pixelSize, false, rendering)),
+      uiBold_(load(uiFamily, pixelSize, true, rendering))
 {
 }
 
@@ -28,7 +29,7 @@ double FontSet::advance(FontRole role, const std::string& text) const
     return QFontMetricsF(font(role)).horizontalAdvance(QString::fromStdString(text));
 }
 
-QFont FontSet::load(const std::string& family, int pixelSize, bool bold)
+QFont FontSet::load(const std::string& family, int pixelSize, bool bold, Rendering rendering)
 {
     const QString name = QString::fromStdString(family);
     if (!QFontDatabase::hasFamily(name)) {
@@ -39,6 +40,7 @@ QFont FontSet::load(const std::string& family, int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setKerning(true);
+    font.setHintingPreference(rendering == Rendering::subpixelRgb ? QFont::PreferNoHinting : QFont::PreferFullHinting);
     // A glyph missing from the family must not be drawn from another one.
     font.setStyleStrategy(QFont::NoFontMerging);
     const QFontInfo resolved(font);

@@ -1,12 +1,20 @@
 // Draws the leak-benchmark corpus: screenshot-like PNG images with planted sensitive values
 // and decoys, each with a .truth.json file holding the exact ink of every one of them.
 //   leakbench_generate OUT_DIR [--per-scene N] [--seed N]
+// Also writes OUT_DIR/leakbench-corpus.json with the seed and the images per scene, so a
+// report can say how to draw the same corpus again.
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <stdexcept>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
 
 #include <QGuiApplication>
 
@@ -21,20 +29,35 @@ using namespace tarnveil::leakbench;
 
 // Fewer planted values of a category than this make its recall too coarse to compare.
 constexpr int wantedPerCategory = 10;
+// A bound on the work one invocation may be asked for (a thousand images per scene).
+constexpr std::uint64_t maxPerScene = 1000;
 
 struct Options {
     std::filesystem::path directory;
-    int perScene = 8;
+    int perScene = CorpusPlan::defaultImagesPerScene;
     std::uint64_t seed = 20240312;
 };
+
+/// A whole decimal number, nothing before or after it.
+bool number(std::string_view text, std::uint64_t& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
 
 bool parse(int argc, char** argv, Options& options)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if ((argument == "--per-scene" || argument == "--seed") && i + 1 < argc) {
-            const auto value = std::strtoull(argv[++i], nullptr, 10);
+            std::uint64_t value = 0;
+            if (!number(argv[++i], value)) {
+                return false;
+            }
             if (argument == "--per-scene") {
+                if (value == 0 || value > maxPerScene) {
+                    return false;
+                }
                 options.perScene = static_cast<int>(value);
             } else {
                 options.seed = value;
@@ -46,6 +69,16 @@ bool parse(int argc, char** argv, Options& options)
         }
     }
     return !options.directory.empty() && options.perScene > 0;
+}
+
+void writeManifest(const Options& options, std::size_t images)
+{
+    const auto path = options.directory / "leakbench-corpus.json";
+    std::ofstream out(path);
+    out << nlohmann::json{{"seed", options.seed}, {"perScene", options.perScene}, {"images", images}}.dump(2) << '\n';
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
 }
 
 /// Prints the number of planted values per category; false when one has none at all.
@@ -74,7 +107,8 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: leakbench_generate OUT_DIR [--per-scene N] [--seed N]\n");
+        std::fprintf(stderr, "usage: leakbench_generate OUT_DIR [--per-scene N (1 to %llu)] [--seed N]\n",
+                     static_cast<unsigned long long>(maxPerScene));
         return 2;
     }
     // Fonts need a GUI application; it never shows a window.
@@ -86,16 +120,20 @@ int main(int argc, char** argv)
         const CorpusGenerator generator(options.directory, options.seed);
         std::map<std::string, int> counts;
         std::size_t decoys = 0;
-        for (const auto& recipe : CorpusPlan::make(options.perScene)) {
+        const auto recipes = CorpusPlan::make(options.perScene);
+        std::printf("seed %llu, %d images per scene, %zu images\n", static_cast<unsigned long long>(options.seed),
+                    options.perScene, recipes.size());
+        for (const auto& recipe : recipes) {
             const auto truth = generator.generate(recipe);
             for (const auto& value : truth.values) {
                 ++counts[value.kind];
             }
             decoys += truth.decoys.size();
-            std::printf("%-44s %4d x %4d  %3zu values  %3zu decoys\n", truth.image.c_str(), truth.width, truth.height,
+            std::printf("%-64s %4d x %4d  %3zu values  %3zu decoys\n", truth.image.c_str(), truth.width, truth.height,
                         truth.values.size(), truth.decoys.size());
             std::fflush(stdout);
         }
+        writeManifest(options, recipes.size());
         if (!reportCounts(counts, decoys)) {
             std::fprintf(stderr, "leakbench_generate: error: some categories have no planted value\n");
             return 1;

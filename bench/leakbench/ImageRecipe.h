@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "Degradation.h"
+#include "Rendering.h"
 #include "SceneKind.h"
 
 namespace tarnveil::leakbench {
@@ -11,7 +13,8 @@ struct ImageRecipe {
     int index = 0;
     SceneKind scene = SceneKind::terminal;
     int variant = 0;
-    bool dark = false;
+    /// A Theme name: "light", "dark", or a console's own colours.
+    std::string theme = "light";
     /// 1, or 2 for a high-density screenshot: every length and font size doubled.
     int scale = 1;
     std::string monoFamily;
@@ -20,6 +23,8 @@ struct ImageRecipe {
     int fontSize = 13;
     /// The width the image is drawn at, unless its content needs more.
     int targetWidth = 1280;
+    Rendering rendering = Rendering::greyHinted;
+    Degradation degradation = Degradation::none;
 };
 
 } // namespace tarnveil::leakbench

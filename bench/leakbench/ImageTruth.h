@@ -20,6 +20,10 @@ struct ImageTruth {
     std::string monoFont;
     std::string uiFont;
     int fontSize = 0;
+    /// How the text was rasterised and what happened to the image afterwards: Rendering and
+    /// Degradation identifiers.
+    std::string rendering = "grey-default";
+    std::string degradation = "none";
     std::vector<TruthItem> values;
     std::vector<TruthItem> decoys;
 };

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ClipSide.h"
 #include "FontRole.h"
 #include "Piece.h"
 
@@ -17,6 +18,11 @@ struct LineTemplate {
     bool gapBefore = false;
     /// Drawn on a panel, like a pasted code block.
     bool codeBlock = false;
+    /// For a private key block: the window edge that cuts one or two of its rows off.
+    ClipSide clip = ClipSide::none;
+    /// A chat message's author row: the author's round avatar sits beside it and the row
+    /// below.
+    bool avatar = false;
 };
 
 } // namespace tarnveil::leakbench

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "ColorRole.h"
 #include "DecoyKind.h"
+#include "FontRole.h"
 #include "detection/DetectionCategory.h"
 
 namespace tarnveil::leakbench {
@@ -28,6 +30,14 @@ struct Piece {
     std::string form;
     ColorRole color = ColorRole::text;
     int column = -1;
+    /// A font of its own instead of the line's.
+    std::optional<FontRole> font;
+    /// A value that repeats the text of the scene's last planted value of its category (the
+    /// same user name in every prompt), or a fresh one when there is none yet.
+    bool again = false;
+    /// Drawn in the monospace font inside an inline code span (a tinted, rounded box);
+    /// neighbouring span pieces share one box.
+    bool span = false;
 };
 
 inline Piece lit(std::string text, ColorRole color = ColorRole::text)
@@ -62,6 +72,24 @@ inline Piece person(ColorRole color = ColorRole::text)
     Piece piece;
     piece.kind = Piece::Kind::personName;
     piece.color = color;
+    return piece;
+}
+
+inline Piece again(Piece piece)
+{
+    piece.again = true;
+    return piece;
+}
+
+inline Piece monospace(Piece piece)
+{
+    piece.font = FontRole::mono;
+    return piece;
+}
+
+inline Piece inlineCode(Piece piece)
+{
+    piece.span = true;
     return piece;
 }
 

@@ -98,7 +98,7 @@ json itemsJson(const std::vector<ItemRecord>& items)
 
 } // namespace
 
-std::string ReportWriter::markdown(const Scoreboard& board, const std::string& profile)
+std::string ReportWriter::markdown(const Scoreboard& board, const std::string& profile, const CorpusOrigin& origin)
 {
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.2f s", board.meanScanSeconds());
@@ -108,6 +108,12 @@ std::string ReportWriter::markdown(const Scoreboard& board, const std::string& p
            " scans failed). A planted value is redacted when at least 99 % of "
            "its ink lies under the union of the regions; a decoy counts as covered from 50 %; a false-positive "
            "region touches no planted value's ink.\n\n";
+    if (origin.seed) {
+        out += "Corpus seed " + std::to_string(*origin.seed) + ", " + std::to_string(origin.perScene) +
+               " images per scene; `LEAKBENCH_SEED=" + std::to_string(*origin.seed) +
+               " LEAKBENCH_PER_SCENE=" + std::to_string(origin.perScene) +
+               " bash bench/leakbench/run.sh` draws the same corpus again.\n\n";
+    }
     out += "| measure | result |\n|---|---|\n";
     out += "| recall: planted values redacted | " + fraction(board.values()) + " |\n";
     out += "| decoys covered | " + fraction(board.decoys()) + " |\n";
@@ -126,13 +132,15 @@ std::string ReportWriter::markdown(const Scoreboard& board, const std::string& p
     return out;
 }
 
-json ReportWriter::summary(const Scoreboard& board, const std::string& profile)
+json ReportWriter::summary(const Scoreboard& board, const std::string& profile, const CorpusOrigin& origin)
 {
     json breakdowns = json::object();
     for (const auto& breakdown : board.breakdowns()) {
         breakdowns[breakdown.dimension] = groupsJson(breakdown.groups);
     }
     return {{"profile", profile},
+            {"seed", origin.seed ? json(*origin.seed) : json(nullptr)},
+            {"perScene", origin.seed ? json(origin.perScene) : json(nullptr)},
             {"images", board.images()},
             {"failedScans", board.failedScans()},
             {"meanScanSeconds", board.meanScanSeconds()},

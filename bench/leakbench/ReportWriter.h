@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "CorpusOrigin.h"
 #include "Scoreboard.h"
 
 namespace tarnveil::leakbench {
@@ -13,8 +14,8 @@ namespace tarnveil::leakbench {
 /// numbers for scripts.
 class ReportWriter {
 public:
-    static std::string markdown(const Scoreboard& board, const std::string& profile);
-    static nlohmann::json summary(const Scoreboard& board, const std::string& profile);
+    static std::string markdown(const Scoreboard& board, const std::string& profile, const CorpusOrigin& origin = {});
+    static nlohmann::json summary(const Scoreboard& board, const std::string& profile, const CorpusOrigin& origin = {});
 };
 
 } // namespace tarnveil::leakbench

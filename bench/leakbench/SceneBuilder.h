@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Decoration.h"
 #include "DetectionSelfCheck.h"
 #include "FontSet.h"
 #include "LineTemplate.h"
@@ -38,6 +39,9 @@ private:
         std::vector<TextLine> lines;
         bool gapBefore = false;
         bool codeBlock = false;
+        ClipSide clip = ClipSide::none;
+        /// For a message's author row: its avatar, placed when the block is.
+        std::optional<Decoration> avatar;
     };
 
     struct Layout {
@@ -49,7 +53,15 @@ private:
         double sidebarWidth = 0;
         double gutterWidth = 0;
         double contentLeft = 0;
+        /// The room left of the body for avatars, 0 without them.
+        double avatarColumn = 0;
         std::vector<double> columnXs;
+        /// A grid table's vertical cell borders (the left one of each column, then the right
+        /// edge); empty for other layouts.
+        std::vector<double> gridXs;
+        /// The room between a grid cell's border and its text.
+        double cellPadding = 0;
+        bool windowsChrome = false;
         double width = 0;
     };
 
@@ -60,7 +72,10 @@ private:
     Chrome fillChrome(const SceneDescription& description, std::vector<SceneItem>& items);
     std::vector<Block> fillBody(const SceneDescription& description, std::vector<SceneItem>& items);
 
+    Decoration avatarStyle();
+
     // Measuring.
+    double spanPadding() const;
     double width(const TextLine& line) const;
     double right(TextLine line, const Layout& layout) const;
     Layout measure(const SceneDescription& description, const Chrome& chrome, const std::vector<TextLine>& sidebar,
@@ -75,6 +90,11 @@ private:
     double placeSidebar(std::vector<TextLine> lines, double top, const Layout& layout, Scene& scene) const;
     double placeHeader(std::vector<TextLine> lines, double top, const Layout& layout, Scene& scene) const;
     double placeBody(std::vector<Block> blocks, bool table, double top, const Layout& layout, Scene& scene) const;
+    void placeSpans(const TextLine& line, const Layout& layout, Scene& scene) const;
+    void placeAvatar(Decoration avatar, const TextLine& author, double top, const Layout& layout, Scene& scene,
+                     std::vector<TextLine>& initials) const;
+    void placeGrid(double top, double bottom, const Layout& layout, Scene& scene) const;
+    void placeWindowButtons(double titleHeight, const Layout& layout, Scene& scene) const;
     void placeLineNumbers(std::size_t firstBodyLine, const Layout& layout, Scene& scene) const;
 
     const FontSet& fonts_;

@@ -33,6 +33,14 @@ LineTemplate code(LineTemplate line)
     return line;
 }
 
+LineTemplate clipped(ClipSide side, LineTemplate line)
+{
+    line.clip = side;
+    return line;
+}
+
+LineTemplate blank() { return mono({}); }
+
 std::vector<LineTemplate> uiLines(std::initializer_list<std::string_view> texts, R color = R::chromeText)
 {
     std::vector<LineTemplate> lines;
@@ -79,6 +87,29 @@ SceneDescription terminal()
         shell({lit("ls")}),
         mono({fake(D::fileName), lit("   "), fake(D::fileName), lit("   "), fake(D::fileName)}),
         optional(mono({fake(D::prose)})),
+        shell({}),
+    };
+    return scene;
+}
+
+// The end of a `cat` of a key scrolled up past the window's top: the opening marker and
+// perhaps a row of the body are gone, the commands after it are visible.
+SceneDescription terminalKeyTop()
+{
+    SceneDescription scene;
+    scene.title = "deploy@build-07: ~/.ssh";
+    scene.body = {
+        clipped(ClipSide::top, mono({val(C::privateKey)})),
+        shell({lit("chmod 600 ~/.ssh/id_rsa")}),
+        shell({lit("ssh -i ~/.ssh/id_rsa ops@jump-01 -J "), val(C::hostname)}),
+        mono({lit("Warning: Permanently added '"), val(C::hostname), lit("' (ED25519) to the list of known hosts.")}),
+        mono({lit("Last login: Tue Mar 12 "), fake(D::clockTime), lit(" from "), val(C::ipv4)}),
+        shell({lit("export SLACK_BOT_TOKEN="), val(C::slackToken)}),
+        shell({lit("env | grep AWS")}),
+        mono({lit("AWS_ACCESS_KEY_ID="), val(C::awsAccessKey)}),
+        mono({lit("AWS_SECRET_ACCESS_KEY="), val(C::awsSecretKey)}),
+        optional(shell({lit("uptime")})),
+        optional(mono({lit(" "), fake(D::clockTime), lit(" up 41 days,  3 users,  load average: 0.08, 0.11, 0.09")})),
         shell({}),
     };
     return scene;
@@ -255,6 +286,55 @@ SceneDescription chat()
     return scene;
 }
 
+// A message author row beside a round avatar.
+LineTemplate avatarAuthor()
+{
+    LineTemplate line = author();
+    line.avatar = true;
+    return line;
+}
+
+SceneDescription avatarChat()
+{
+    SceneDescription scene;
+    scene.title = "#platform-oncall - Northwind - Chat";
+    scene.avatars = true;
+    scene.lineSpacing = 1.55;
+    scene.sidebar = {
+        bold({lit("Northwind", R::chromeText)}),  ui({lit("# general", R::chromeText)}),
+        ui({lit("# platform-oncall", R::chromeText)}), ui({lit("# releases", R::chromeText)}),
+        bold({lit("Direct messages", R::chromeText)}), ui({person(R::chromeText)}),
+        ui({person(R::chromeText)}),
+    };
+    const auto E = R::error;
+    scene.body = {
+        avatarAuthor(),
+        ui({lit("the new CI token is "), inlineCode(val(C::githubToken, E)), lit(", the old one is revoked")}),
+        ui({lit("staging db: "), inlineCode(val(C::connectionString, E))}),
+        avatarAuthor(),
+        ui({lit("run "), inlineCode(lit("export STRIPE_KEY=", E)), inlineCode(val(C::stripeKey, E)),
+            lit(" before the billing tests")}),
+        optional(ui({lit("works on "), inlineCode(fake(D::version, E)), lit(" too")})),
+        avatarAuthor(),
+        ui({lit("bot token "), inlineCode(val(C::slackToken, E)), lit(" (only #alerts)")}),
+        ui({lit("and the LLM gateway key "), inlineCode(val(C::apiKey, E))}),
+        avatarAuthor(),
+        ui({lit("host "), inlineCode(val(C::hostname, E)), lit(" answers on "), inlineCode(val(C::ipv4, E))}),
+        ui({lit("AWS "), inlineCode(val(C::awsAccessKey, E)), lit(" / "), inlineCode(lit("aws_secret=", E)),
+            inlineCode(val(C::awsSecretKey, E))}),
+        avatarAuthor(),
+        ui({lit("login response had "), inlineCode(val(C::jwt, E))}),
+        ui({lit("ping me at "), val(C::email), lit(" or "), val(C::phoneE164)}),
+        avatarAuthor(),
+        ui({lit("maps key for the demo:")}),
+        code(mono({lit("MAPS_KEY="), val(C::googleAPIKey)})),
+        avatarAuthor(),
+        ui({lit("docs: "), fake(D::exampleUrl, R::accent), lit(" - status at "), inlineCode(fake(D::clockTime, E))}),
+        optional(ui({fake(D::prose)})),
+    };
+    return scene;
+}
+
 SceneDescription adminTable(int variant)
 {
     SceneDescription scene;
@@ -290,6 +370,26 @@ SceneDescription adminTable(int variant)
         };
         scene.body.push_back(ui({at(0, lit("-")), at(1, fake(D::loopbackIPv6)), at(2, fake(D::exampleDomain)),
                                  at(3, fake(D::clockTime, R::dim))}));
+    } else if (variant == 3) {
+        // Tokens in bordered cells, the borders a few pixels from the text.
+        scene.title = "API tokens - Fleet Admin";
+        scene.searchText = "Filter tokens";
+        scene.grid = true;
+        scene.lineSpacing = 1.6;
+        scene.minRows = 1;
+        scene.maxRows = 2;
+        scene.header = {headers({"Name", "Token", "Owner", "Created"})};
+        const auto token = [](const char* name, DetectionCategory category) {
+            return ui({at(0, lit(name)), at(1, monospace(val(category))), at(2, val(C::email)),
+                       at(3, fake(D::timestamp, R::dim))});
+        };
+        scene.body = {
+            token("ci-runner", C::githubToken),   token("billing-sync", C::stripeKey),
+            token("alerts-bot", C::slackToken),   token("llm-gateway", C::apiKey),
+            token("backup-agent", C::awsAccessKey),
+        };
+        scene.body.push_back(ui({at(0, lit("docs-preview")), at(1, lit("revoked", R::dim)),
+                                 at(2, fake(D::exampleEmail)), at(3, fake(D::timestamp, R::dim))}));
     } else {
         scene.title = "Accounts - Fleet Admin";
         scene.searchText = "Search accounts";
@@ -371,24 +471,200 @@ SceneDescription windowsPaths()
     return scene;
 }
 
+// A PowerShell prompt in a folder of the user's profile, then a command in the line editor's
+// colours: the command yellow, the rest plain.
+LineTemplate psPrompt(std::string_view folder, std::string command, std::vector<Piece> rest = {})
+{
+    std::string end(1, '\\');
+    end.append(folder).append("> ");
+    std::vector<Piece> pieces{lit("PS C:\\Users\\"), again(val(C::windowsProfilePath)), lit(std::move(end))};
+    if (!command.empty()) {
+        pieces.push_back(lit(std::move(command), R::keyword));
+    }
+    for (auto& piece : rest) {
+        pieces.push_back(std::move(piece));
+    }
+    return mono(std::move(pieces));
+}
+
+// A PowerShell prompt outside the user's profile.
+LineTemplate workPrompt(std::string command, std::vector<Piece> rest = {})
+{
+    std::vector<Piece> pieces{lit("PS C:\\src\\orders-api> "), lit(std::move(command), R::keyword)};
+    for (auto& piece : rest) {
+        pieces.push_back(std::move(piece));
+    }
+    return mono(std::move(pieces));
+}
+
+LineTemplate envAssignment(std::string_view name, DetectionCategory category)
+{
+    std::string variable = "$env:";
+    variable.append(name);
+    return workPrompt(std::move(variable), {lit(" = "), lit("\"", R::string), val(category, R::string), lit("\"", R::string)});
+}
+
+SceneDescription powershellSession()
+{
+    SceneDescription scene;
+    scene.title = "Windows PowerShell";
+    scene.windowsChrome = true;
+    const auto D_ = R::dim;
+    scene.body = {
+        mono({lit("Windows PowerShell")}),
+        mono({lit("Copyright (C) Microsoft Corporation. All rights reserved.")}),
+        blank(),
+        psPrompt("source", "whoami", {lit(" /user", D_)}),
+        blank(),
+        mono({lit("USER INFORMATION")}),
+        mono({lit("----------------")}),
+        blank(),
+        mono({lit("User Name           SID")}),
+        mono({lit("=================== ==============================================")}),
+        mono({lit("northwind\\ops-admin "), val(C::windowsSID)}),
+        blank(),
+        psPrompt("source", "Set-Location", {lit(" C:\\src\\orders-api")}),
+        envAssignment("OPENAI_API_KEY", C::apiKey),
+        envAssignment("AWS_ACCESS_KEY_ID", C::awsAccessKey),
+        envAssignment("AWS_SECRET_ACCESS_KEY", C::awsSecretKey),
+        envAssignment("GOOGLE_MAPS_KEY", C::googleAPIKey),
+        workPrompt("Get-ChildItem", {lit(" -Path ", D_), lit("C:\\Users\\"), again(val(C::windowsProfilePath)),
+                                             lit("\\Downloads")}),
+        blank(),
+        mono({lit("    Directory: C:\\Users\\"), again(val(C::windowsProfilePath)), lit("\\Downloads")}),
+        blank(),
+        mono({lit("Mode                 LastWriteTime         Length Name")}),
+        mono({lit("----                 -------------         ------ ----")}),
+        mono({lit("-a----        12/03/2024     "), fake(D::clockTime), lit("          18204 "), fake(D::fileName)}),
+        mono({lit("-a----        11/03/2024     "), fake(D::clockTime), lit("         402113 "), fake(D::fileName)}),
+        blank(),
+        workPrompt("Resolve-DnsName", {lit(" "), val(C::hostname)}),
+        blank(),
+        mono({lit("Name                                   Type   TTL   Section    IPAddress")}),
+        mono({lit("----                                   ----   ---   -------    ---------")}),
+        mono({again(val(C::hostname)), lit("   A      300   Answer     "), val(C::ipv4)}),
+        blank(),
+        workPrompt("Get-NetAdapter", {lit(" | "), lit("Select-Object", R::keyword), lit(" Name, MacAddress")}),
+        blank(),
+        mono({lit("Name      MacAddress")}),
+        mono({lit("----      ----------")}),
+        mono({lit("Ethernet  "), val(C::macAddress, R::text, "windows")}),
+        blank(),
+        mono({lit("PS C:\\src\\orders-api> ")}),
+    };
+    return scene;
+}
+
+// A capture that ends inside a key printed by Get-Content: the closing marker and perhaps
+// a row of the body lie below the window's bottom edge.
+SceneDescription powershellKeyBottom()
+{
+    SceneDescription scene;
+    scene.title = "Windows PowerShell";
+    scene.windowsChrome = true;
+    scene.body = {
+        psPrompt(".ssh", "Get-ChildItem"),
+        blank(),
+        mono({lit("    Directory: C:\\Users\\"), again(val(C::windowsProfilePath)), lit("\\.ssh")}),
+        blank(),
+        mono({lit("Mode                 LastWriteTime         Length Name")}),
+        mono({lit("----                 -------------         ------ ----")}),
+        mono({lit("-a----        12/03/2024     "), fake(D::clockTime), lit("           2610 id_rsa")}),
+        mono({lit("-a----        12/03/2024     "), fake(D::clockTime), lit("            412 known_hosts")}),
+        blank(),
+        psPrompt(".ssh", "Test-NetConnection", {lit(" "), val(C::hostname), lit(" -Port 22")}),
+        mono({lit("RemoteAddress    : "), val(C::ipv4)}),
+        mono({lit("TcpTestSucceeded : True")}),
+        psPrompt(".ssh", "Get-Content", {lit(" .\\id_rsa")}),
+        clipped(ClipSide::bottom, mono({val(C::privateKey)})),
+    };
+    return scene;
+}
+
+// An `ipconfig /all` field: the label padded with dot leaders, then the value.
+LineTemplate ipconfigField(std::string label, std::vector<Piece> value)
+{
+    std::string leader = "   " + label;
+    while (leader.size() < 37) {
+        leader += leader.size() % 2 == 0 ? ' ' : '.';
+    }
+    value.insert(value.begin(), lit(leader + ": "));
+    return mono(std::move(value));
+}
+
+SceneDescription cmdSession()
+{
+    SceneDescription scene;
+    scene.title = "Command Prompt";
+    scene.windowsChrome = true;
+    scene.body = {
+        mono({lit("Microsoft Windows [Version 10.0.19045.4046]")}),
+        mono({lit("(c) Microsoft Corporation. All rights reserved.")}),
+        blank(),
+        mono({lit("C:\\>set")}),
+        mono({lit("ALLUSERSPROFILE=C:\\ProgramData")}),
+        mono({lit("APPDATA=C:\\Users\\"), again(val(C::windowsProfilePath)), lit("\\AppData\\Roaming")}),
+        mono({lit("COMPUTERNAME=WS-0142")}),
+        mono({lit("DATABASE_URL="), val(C::connectionString)}),
+        mono({lit("DB_PASSWORD="), val(C::passwordInContext)}),
+        mono({lit("GITHUB_TOKEN="), val(C::githubToken)}),
+        mono({lit("NUMBER_OF_PROCESSORS=8")}),
+        mono({lit("STRIPE_API_KEY="), val(C::stripeKey)}),
+        mono({lit("USERDOMAIN=NORTHWIND")}),
+        mono({lit("USERPROFILE=C:\\Users\\"), again(val(C::windowsProfilePath))}),
+        blank(),
+        mono({lit("C:\\>net use Z: "), val(C::uncPath, R::text, "share"), lit(" /persistent:yes")}),
+        mono({lit("The command completed successfully.")}),
+        blank(),
+        mono({lit("C:\\>ipconfig /all")}),
+        blank(),
+        mono({lit("Windows IP Configuration")}),
+        blank(),
+        ipconfigField("Host Name", {lit("WS-0142")}),
+        ipconfigField("Primary Dns Suffix", {val(C::hostname)}),
+        blank(),
+        mono({lit("Ethernet adapter Ethernet:")}),
+        blank(),
+        ipconfigField("Description", {lit("Intel(R) Ethernet Connection (7) I219-V")}),
+        ipconfigField("Physical Address", {val(C::macAddress, R::text, "windows")}),
+        ipconfigField("DHCP Enabled", {lit("Yes")}),
+        ipconfigField("IPv6 Address", {val(C::ipv6), lit("(Preferred)")}),
+        ipconfigField("IPv4 Address", {val(C::ipv4), lit("(Preferred)")}),
+        ipconfigField("Lease Obtained", {lit("Tuesday, 12 March 2024 "), fake(D::clockTime)}),
+        ipconfigField("Default Gateway", {val(C::ipv4)}),
+        ipconfigField("DHCP Server", {val(C::ipv4)}),
+        ipconfigField("DNS Servers", {val(C::ipv4)}),
+        blank(),
+        mono({lit("C:\\>")}),
+    };
+    return scene;
+}
+
 } // namespace
 
 int SceneCatalogue::variantCount(SceneKind kind)
 {
     switch (kind) {
-    case SceneKind::editor:
-    case SceneKind::adminTable: return 3;
+    case SceneKind::terminal:
+    case SceneKind::powershell: return 2;
+    case SceneKind::editor: return 3;
+    case SceneKind::adminTable: return 4;
     default: return 1;
     }
 }
 
 std::string SceneCatalogue::variantName(SceneKind kind, int variant)
 {
+    static constexpr std::array<std::string_view, 2> terminals{"session", "key-top"};
     static constexpr std::array<std::string_view, 3> editorFiles{"env", "yaml", "json"};
-    static constexpr std::array<std::string_view, 3> tables{"hosts", "assets", "accounts"};
+    static constexpr std::array<std::string_view, 4> tables{"hosts", "assets", "accounts", "tokens"};
+    static constexpr std::array<std::string_view, 2> consoles{"session", "key-bottom"};
+    const auto index = static_cast<std::size_t>(variant);
     switch (kind) {
-    case SceneKind::editor: return std::string(editorFiles.at(static_cast<std::size_t>(variant)));
-    case SceneKind::adminTable: return std::string(tables.at(static_cast<std::size_t>(variant)));
+    case SceneKind::terminal: return std::string(terminals.at(index));
+    case SceneKind::editor: return std::string(editorFiles.at(index));
+    case SceneKind::adminTable: return std::string(tables.at(index));
+    case SceneKind::powershell: return std::string(consoles.at(index));
     default: return {};
     }
 }
@@ -396,13 +672,16 @@ std::string SceneCatalogue::variantName(SceneKind kind, int variant)
 SceneDescription SceneCatalogue::describe(SceneKind kind, int variant)
 {
     switch (kind) {
-    case SceneKind::terminal: return terminal();
+    case SceneKind::terminal: return variant == 0 ? terminal() : terminalKeyTop();
     case SceneKind::browser: return browser();
     case SceneKind::editor: return variant == 0 ? editorEnv() : variant == 1 ? editorYaml() : editorJson();
     case SceneKind::chat: return chat();
     case SceneKind::adminTable: return adminTable(variant);
     case SceneKind::logViewer: return logViewer();
     case SceneKind::windowsPaths: return windowsPaths();
+    case SceneKind::avatarChat: return avatarChat();
+    case SceneKind::powershell: return variant == 0 ? powershellSession() : powershellKeyBottom();
+    case SceneKind::cmd: return cmdSession();
     }
     return terminal();
 }

@@ -32,6 +32,12 @@ struct SceneDescription {
     int maxRows = 1;
     /// Line advance in multiples of the font size.
     double lineSpacing = 1.5;
+    /// Body lines leave a column on the left for the avatars of author rows.
+    bool avatars = false;
+    /// A table with a border around every cell, a few pixels from the text.
+    bool grid = false;
+    /// A Windows title bar: an icon, the title, and minimise, maximise and close buttons.
+    bool windowsChrome = false;
 };
 
 } // namespace tarnveil::leakbench

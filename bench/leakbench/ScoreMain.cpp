@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "CorpusOrigin.h"
 #include "ImageScorer.h"
 #include "ReportWriter.h"
 #include "ScanOutput.h"
@@ -136,7 +137,7 @@ void scoreImage(const Options& options, const fs::path& truthFile, Scoreboard& b
     for (std::size_t i = 0; output && i < truth->values.size(); ++i) {
         redacted += ImageScorer::isRedacted(score.valueCoveredPixels[i], truth->values[i].ink.pixelCount()) ? 1 : 0;
     }
-    std::fprintf(stderr, "[%2zu/%zu] %-52s %6.2f s  %zu/%zu redacted  %zu regions (%zu false positives)%s%s\n",
+    std::fprintf(stderr, "[%3zu/%zu] %-72s %6.2f s  %zu/%zu redacted  %zu regions (%zu false positives)%s%s\n",
                  index + 1, count, truth->image.c_str(), seconds, redacted, truth->values.size(), score.regions,
                  score.falsePositiveRegions, problem.empty() ? "" : "  ", problem.c_str());
 }
@@ -171,9 +172,11 @@ int main(int argc, char** argv)
         for (std::size_t i = 0; i < files.size(); ++i) {
             scoreImage(options, files[i], board, i, files.size());
         }
-        const std::string report = ReportWriter::markdown(board, options.profile);
+        const CorpusOrigin origin = CorpusOrigin::read(options.corpus);
+        const std::string report = ReportWriter::markdown(board, options.profile, origin);
         writeFile(options.out / "leakbench-report.md", report);
-        writeFile(options.out / "leakbench-summary.json", ReportWriter::summary(board, options.profile).dump(2) + "\n");
+        writeFile(options.out / "leakbench-summary.json",
+                  ReportWriter::summary(board, options.profile, origin).dump(2) + "\n");
         std::fputs(report.c_str(), stdout);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "leakbench_score: error: %s\n", error.what());

@@ -1,5 +1,7 @@
 #include "Scoreboard.h"
 
+#include <iterator>
+
 #include "ImageScorer.h"
 #include "NearestLines.h"
 
@@ -60,8 +62,17 @@ void Scoreboard::addValue(const ImageTruth& truth, const TruthItem& value, std::
 {
     const bool redacted = ImageScorer::isRedacted(coveredPixels, value.ink.pixelCount());
     values_.add(redacted);
-    const std::string keys[] = {
-        value.kind, truth.scene, truth.theme, std::to_string(truth.scale), value.font, std::to_string(value.fontSize)};
+    const std::string variant = truth.variant.empty() ? truth.scene : truth.scene + "/" + truth.variant;
+    const std::string keys[] = {value.kind,
+                                truth.scene,
+                                variant,
+                                truth.theme,
+                                std::to_string(truth.scale),
+                                value.font,
+                                std::to_string(value.fontSize),
+                                truth.rendering,
+                                truth.degradation};
+    static_assert(std::size(keys) == 9, "one key per breakdown");
     for (std::size_t i = 0; i < breakdowns_.size(); ++i) {
         breakdowns_[i].groups[keys[i]].add(redacted);
     }

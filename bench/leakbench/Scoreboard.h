@@ -12,8 +12,8 @@
 
 namespace tarnveil::leakbench {
 
-/// The scores of a whole corpus: recall overall and broken down by category, scene, theme,
-/// scale, font and font size; decoys covered by kind; false-positive regions; scan times;
+/// The scores of a whole corpus: recall overall and broken down by category, scene, scene
+/// variant, theme, scale, font, font size, rendering and degradation; decoys covered by kind; false-positive regions; scan times;
 /// and a record of every leaked value and covered decoy.
 class Scoreboard {
 public:
@@ -49,8 +49,9 @@ private:
     Tally values_;
     Tally decoys_;
     Tally regions_;
-    std::vector<Breakdown> breakdowns_{{"category", {}}, {"scene", {}}, {"theme", {}},
-                                       {"scale", {}},    {"font", {}},  {"font size", {}}};
+    std::vector<Breakdown> breakdowns_{{"category", {}}, {"scene", {}},     {"variant", {}},   {"theme", {}},
+                                       {"scale", {}},    {"font", {}},      {"font size", {}}, {"rendering", {}},
+                                       {"degradation", {}}};
     std::map<std::string, Tally> decoysByKind_;
     std::vector<ItemRecord> leaks_;
     std::vector<ItemRecord> coveredDecoys_;

@@ -21,6 +21,8 @@ struct Segment {
     /// The scene item (planted value or decoy) the segment draws, or -1.
     int item = -1;
     QPointF origin;
+    /// Part of an inline code span.
+    bool span = false;
 };
 
 } // namespace tarnveil::leakbench

@@ -69,7 +69,8 @@ json TruthJson::encode(const ImageTruth& truth)
     return {{"image", truth.image},       {"width", truth.width},       {"height", truth.height},
             {"scene", truth.scene},       {"variant", truth.variant},   {"theme", truth.theme},
             {"scale", truth.scale},       {"monoFont", truth.monoFont}, {"uiFont", truth.uiFont},
-            {"fontSize", truth.fontSize}, {"values", values},           {"decoys", decoys}};
+            {"fontSize", truth.fontSize}, {"rendering", truth.rendering}, {"degradation", truth.degradation},
+            {"values", values},           {"decoys", decoys}};
 }
 
 std::optional<ImageTruth> TruthJson::decode(const json& document, std::string& error)
@@ -86,6 +87,9 @@ std::optional<ImageTruth> TruthJson::decode(const json& document, std::string& e
         truth.monoFont = document.value("monoFont", std::string());
         truth.uiFont = document.value("uiFont", std::string());
         truth.fontSize = document.value("fontSize", 0);
+        // Corpora drawn before these were recorded used Qt's default hinting and no degradation.
+        truth.rendering = document.value("rendering", std::string("grey-default"));
+        truth.degradation = document.value("degradation", std::string("none"));
     } catch (const json::exception& exception) {
         error = exception.what();
         return std::nullopt;

@@ -206,9 +206,10 @@ std::string ipv6(Rng& rng)
     }
 }
 
-std::string macAddress(Rng& rng)
+// Windows writes upper-case pairs joined by hyphens ("windows"); elsewhere colons are usual.
+std::string macAddress(std::string_view form, Rng& rng)
 {
-    const bool hyphens = rng.chance(25);
+    const bool hyphens = form == "windows" || rng.chance(25);
     std::string text;
     for (int i = 0; i < 6; ++i) {
         std::string pair = rng.string(hyphens ? "0123456789ABCDEF" : hex, 2);
@@ -233,12 +234,16 @@ std::string email(Rng& rng)
     return cat({local, "@", rng.pick(companies), ".", rng.pick(topLevel)});
 }
 
-std::string uncPath(Rng& rng)
+// A file on a share, or the share itself ("share", as `net use` maps it).
+std::string uncPath(std::string_view form, Rng& rng)
 {
     static const std::vector<std::string> servers{"FS01", "NAS-02", "FILES-03", "SRV-BACKUP", "DC1"};
     static const std::vector<std::string> shares{"finance$", "hr", "projects", "scans", "home$"};
     static const std::vector<std::string> folders{"2024", "Q3", "payroll", "contracts", "exports"};
     static const std::vector<std::string> files{"report.xlsx", "salaries.csv", "scan-0042.pdf", "backup.zip"};
+    if (form == "share") {
+        return cat({"\\\\", rng.pick(servers), "\\", rng.pick(shares)});
+    }
     return cat({"\\\\", rng.pick(servers), "\\", rng.pick(shares), "\\", rng.pick(folders), "\\", rng.pick(files)});
 }
 
@@ -358,10 +363,10 @@ std::string ValueFactory::make(DetectionCategory category, std::string_view form
     case C::connectionString: return connectionString(rng);
     case C::ipv4: return ipv4(rng);
     case C::ipv6: return ipv6(rng);
-    case C::macAddress: return macAddress(rng);
+    case C::macAddress: return macAddress(form, rng);
     case C::hostname: return hostName(rng);
     case C::email: return email(rng);
-    case C::uncPath: return uncPath(rng);
+    case C::uncPath: return uncPath(form, rng);
     case C::sensitiveURLParam: return rng.string(alnum, rng.between(20, 32));
     case C::uuid: return uuid(rng);
     case C::iban: return iban(rng);
