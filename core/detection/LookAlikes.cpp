@@ -61,8 +61,9 @@ std::optional<char> hexDigitFor(char32_t c)
         return static_cast<char>(c);
     }
     switch (c) {
-    case U'£': case U't': return 'f';
+    case U'£': case U't': case U'{': return 'f';
     case U'¢': return 'c';
+    case U'€': return 'e';
     default: return digitFor(c);
     }
 }

@@ -14,7 +14,7 @@ std::optional<char> digitFor(char32_t codePoint);
 
 /// The hexadecimal digit a code point stands for in a run of hexadecimal text: itself when it
 /// is one, the digit of `digitFor` for the other look-alikes ("b" and "D" stay letters), "f"
-/// for "£" and "t", "c" for "¢"; none otherwise.
+/// for "£", "t" and "{", "c" for "¢", "e" for "€"; none otherwise.
 std::optional<char> hexDigitFor(char32_t codePoint);
 
 /// `text` with every look-alike of a digit replaced by the digit and "," by "." (other bytes

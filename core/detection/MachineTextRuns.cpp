@@ -19,15 +19,18 @@ namespace {
 // upper case and digits, below 0.2 in words written in camel case.
 constexpr double minKindChanges = 0.25;
 
+// The shortest piece of a token that a stray space may have cut off.
+constexpr std::size_t minTokenPiece = 6;
+
 // What the text between a key name and its value may hold, and how much of it.
 constexpr std::string_view joiners = " \t\"'`:=>";
 constexpr std::size_t maxJoinerBytes = 6;
 // The furthest back a key name is looked for.
 constexpr std::size_t maxNameBytes = 64;
 
-constexpr std::array<std::string_view, 13> keyParts{"key",  "token", "secret", "password", "passwd",
-                                                   "pwd",  "auth",  "bearer", "hash",     "sid",
-                                                   "id",   "credential", "credentials"};
+constexpr std::array<std::string_view, 21> keyParts{
+    "key",  "token",      "secret",      "password", "passwd", "pwd",    "auth",   "bearer",   "hash",       "sid", "id",
+    "credential", "credentials", "digest", "checksum", "md5", "sha1", "sha256", "sha512", "signature", "fingerprint"};
 // Names written in one piece that end in a key word ("apikey", "authtoken").
 constexpr std::array<std::string_view, 6> keySuffixes{"apikey", "token", "secret", "password", "passwd", "accesskey"};
 
@@ -132,6 +135,22 @@ bool isKeyName(std::string_view name)
                        [&](std::string_view suffix) { return lower.ends_with(suffix); });
 }
 
+/// A piece that may be part of a token split by a stray space: long enough, and not a word
+/// (a digit in it, or an upper-case letter after its first character).
+bool isTokenPiece(std::string_view piece)
+{
+    if (piece.size() < minTokenPiece) {
+        return false;
+    }
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        const auto c = static_cast<unsigned char>(piece[i]);
+        if (std::isdigit(c) != 0 || (i > 0 && std::isupper(c) != 0)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::vector<MachineTextRuns::Run> MachineTextRuns::find(std::string_view line)
@@ -140,18 +159,31 @@ std::vector<MachineTextRuns::Run> MachineTextRuns::find(std::string_view line)
     if (line.size() > maxLineBytes) {
         return runs;
     }
-    std::size_t i = 0;
-    while (i < line.size()) {
+    std::vector<TextRange> pieces;
+    for (std::size_t i = 0; i < line.size();) {
         const auto codePoint = Utf8CodePoint::at(line, i);
         if (!isRunCharacter(codePoint.value)) {
             i = codePoint.end;
             continue;
         }
         const std::size_t end = runEnd(line, i);
-        if (isMachineLike(line.substr(i, end - i))) {
-            runs.push_back({TextRange{i, end}, followsKeyWord(line, i)});
-        }
+        pieces.push_back({i, end});
         i = end;
+    }
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        TextRange range = pieces[k];
+        // One stray space inside a token: two token-like pieces with one space between them,
+        // the first not a key name ("sha256 9f86d0…").
+        const std::string_view piece = line.substr(range.start, range.length());
+        if (k + 1 < pieces.size() && pieces[k + 1].start == range.end + 1 && line[range.end] == ' ' &&
+            isTokenPiece(piece) && !isKeyName(piece) &&
+            isTokenPiece(line.substr(pieces[k + 1].start, pieces[k + 1].length())) &&
+            isMachineLike(line.substr(range.start, pieces[k + 1].end - range.start))) {
+            range.end = pieces[++k].end;
+        }
+        if (isMachineLike(line.substr(range.start, range.length()))) {
+            runs.push_back({range, followsKeyWord(line, range.start)});
+        }
     }
     return runs;
 }

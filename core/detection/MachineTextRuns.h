@@ -13,7 +13,9 @@ namespace tarnveil {
 /// "/", and "=" as trailing padding); it is machine-like when it has at least 20 characters
 /// mixing letters and digits the way generated text does (the letter case or the kind of
 /// character changes often, unlike in words and identifiers such as "build_2024_final"), or
-/// holds at least 16 hexadecimal digits in a row with letters and digits among them.
+/// holds at least 16 hexadecimal digits in a row with letters and digits among them. Two
+/// pieces that are not words, joined by one space, are taken as one token split by a stray
+/// space when together they are machine-like.
 class MachineTextRuns {
 public:
     struct Run {
@@ -29,7 +31,8 @@ public:
 
     /// Whether the text before `runStart` ends in a key name and what joins it to a value:
     /// a word or identifier with "key", "token", "secret", "password", "passwd", "pwd", "auth",
-    /// "bearer", "hash", "sid", "id" or "credential" as one of its parts ("API_KEY",
+    /// "bearer", "hash", "sid", "id", "credential", or the name of a digest ("sha256",
+    /// "checksum", "signature", "fingerprint") as one of its parts ("API_KEY",
     /// "client_secret", "X-Auth-Token", "sessionId", "apikey"), then quotes, ":", "=" or
     /// spaces.
     static bool followsKeyWord(std::string_view line, std::size_t runStart);

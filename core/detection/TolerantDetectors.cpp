@@ -19,13 +19,13 @@ constexpr auto noOptions = RegexOptions::none;
 
 // Character classes widened by what the recogniser reads in their place (ICU set syntax).
 // A token character: any letter, a digit, or a symbol read for one.
-const std::string tokenSet = R"([\p{L}0-9|!\$@£¢€¥§])";
+const std::string tokenSet = R"([\p{L}0-9|!\$@£¢€¥§)\]])";
 // The same with "_" and "-", for tokens that hold them.
-const std::string tokenDashSet = R"([\p{L}0-9_\-|!\$@£¢€¥§])";
+const std::string tokenDashSet = R"([\p{L}0-9_\-|!\$@£¢€¥§)\]])";
 // A digit or a look-alike of one.
 const std::string digitSet = R"([0-9OoQD@Il|!iLSs\$ZzGbéB])";
 // A hexadecimal digit or a look-alike of one.
-const std::string hexSet = R"([0-9A-Fa-fOoQ@Il|!iLSs\$ZzGé£t¢])";
+const std::string hexSet = R"([0-9A-Fa-fOoQ@Il|!iLSs\$ZzGé£t¢€\{])";
 // Base64 text with look-alikes.
 const std::string base64Set = R"([\p{L}0-9+/|!\$@£¢€¥§])";
 // Prefix letters: I, S and O as read.
@@ -97,6 +97,21 @@ bool isHexDigest(std::string_view candidate, std::initializer_list<std::size_t> 
     return lengthFits && counts.asciiDigits >= 8 && counts.asciiHex * 4 >= counts.characters * 3;
 }
 
+/// "user:rid:lm:nt:::" with both hashes of 32 digits, give or take one.
+bool isMisreadDumpLine(std::string_view candidate)
+{
+    std::vector<std::string_view> hashes;
+    std::size_t from = 0;
+    for (std::size_t i = 0; i <= candidate.size(); ++i) {
+        if (i == candidate.size() || candidate[i] == ':' || candidate[i] == ';') {
+            hashes.push_back(candidate.substr(from, i - from));
+            from = i + 1;
+        }
+    }
+    std::erase_if(hashes, [](std::string_view piece) { return counted(piece).characters < 16; });
+    return hashes.size() == 2 && isHexDigest(hashes[0], {32}) && isHexDigest(hashes[1], {32});
+}
+
 bool isMisreadIPv4(std::string_view candidate)
 {
     const Counts counts = counted(candidate);
@@ -115,7 +130,7 @@ bool isMisreadMAC(std::string_view candidate)
             return false;
         }
     }
-    return digits == 12 && counted(candidate).asciiHex >= 9;
+    return digits >= 10 && digits <= 13 && counted(candidate).asciiHex >= 9;
 }
 
 /// Three to six groups of hexadecimal text, 32 digits in all give or take one, no group longer
@@ -187,12 +202,25 @@ bool isMisreadPhone(std::string_view candidate)
     return digits && digits->size() >= 7 && digits->size() <= 15;
 }
 
+/// The letters a country code's character may stand for: itself, or what a currency sign
+/// read in its place stands for.
+std::string_view countryLettersFor(char32_t c)
+{
+    switch (c) {
+    case U'£': return "EF";
+    case U'€': return "E";
+    case U'$': return "S";
+    default: return {};
+    }
+}
+
 /// An IBAN whose check digits come out right once the look-alikes that cannot be letters are
-/// read as digits, trying each upper-case look-alike either way (at most 16 tries).
+/// read as digits, trying each upper-case look-alike in the account part either way and each
+/// currency sign read for a country letter as the letters it resembles (at most 16 tries).
 bool isMisreadIBAN(std::string_view candidate)
 {
     std::string text;
-    std::vector<std::size_t> ambiguous; // upper-case look-alikes of digits in the account part
+    std::vector<std::pair<std::size_t, std::string>> choices; // position, what it may stand for
     for (std::size_t i = 0; i < candidate.size();) {
         const auto codePoint = Utf8CodePoint::at(candidate, i);
         i = codePoint.end;
@@ -200,34 +228,41 @@ bool isMisreadIBAN(std::string_view candidate)
         if (c == U' ') {
             continue;
         }
-        const bool prefix = text.size() < 4;
-        if (prefix && text.size() < 2) {
-            if (c < U'A' || c > U'Z') {
+        const bool upper = c >= U'A' && c <= U'Z';
+        const auto digit = LookAlikes::digitFor(c);
+        if (text.size() < 2) {
+            if (upper) {
+                text.push_back(static_cast<char>(c));
+            } else if (const auto letters = countryLettersFor(c); !letters.empty()) {
+                choices.emplace_back(text.size(), std::string(letters));
+                text.push_back(letters[0]);
+            } else {
                 return false;
             }
+        } else if ((c >= U'0' && c <= U'9') || (text.size() >= 4 && upper && !digit)) {
             text.push_back(static_cast<char>(c));
-        } else if ((c >= U'0' && c <= U'9') || (!prefix && c >= U'A' && c <= U'Z' && !LookAlikes::digitFor(c))) {
+        } else if (digit && text.size() >= 4 && upper) {
+            choices.emplace_back(text.size(), std::string{static_cast<char>(c), *digit});
             text.push_back(static_cast<char>(c));
-        } else if (const auto digit = LookAlikes::digitFor(c)) {
-            if (!prefix && c >= U'A' && c <= U'Z') {
-                ambiguous.push_back(text.size());
-                text.push_back(static_cast<char>(c));
-            } else {
-                text.push_back(*digit);
-            }
+        } else if (digit) {
+            text.push_back(*digit);
         } else {
             return false;
         }
     }
-    if (ambiguous.size() > 4 || text.size() < 15 || text.size() > 34) {
+    if (choices.size() > 4 || text.size() < 15 || text.size() > 34) {
         return false;
     }
-    for (unsigned choice = 0; choice < (1u << ambiguous.size()); ++choice) {
+    std::size_t combinations = 1;
+    for (const auto& choice : choices) {
+        combinations *= choice.second.size();
+    }
+    for (std::size_t n = 0; n < combinations; ++n) {
         std::string variant = text;
-        for (std::size_t k = 0; k < ambiguous.size(); ++k) {
-            if ((choice >> k) & 1u) {
-                variant[ambiguous[k]] = *LookAlikes::digitFor(static_cast<unsigned char>(variant[ambiguous[k]]));
-            }
+        std::size_t rest = n;
+        for (const auto& [position, options] : choices) {
+            variant[position] = options[rest % options.size()];
+            rest /= options.size();
         }
         if (DetectionValidators::isValidIBAN(variant)) {
             return true;
@@ -254,17 +289,21 @@ std::shared_ptr<const TolerantTwin> twin(std::string_view id, std::vector<Tolera
 
 std::shared_ptr<const TolerantTwin> jwt()
 {
-    const std::string segment = tokenDashSet + "{6,}";
+    // A segment may hold one stray space; the header's "eyJ" may be read with a space or an
+    // underscore in it.
+    const std::string segmentSet = R"([\p{L}0-9_\-|!\$@£¢€¥§()\[\]\{\}%&])";
+    const std::string segment = segmentSet + "{2,}(?: " + segmentSet + "{2,})?";
     const std::string dot = R"((?: ?[.,] ?))";
-    const std::string pattern = R"((?<![A-Za-z0-9_-])[eé][yY][J)\]jIl1|])" + segment + "(?:" + dot + "| (?=[eé][yY]))" +
-                                segment + "(?:" + dot + segment + ")?";
+    // "eyJ" as read, or "ey" and a lower-case letter where the "J" was lost.
+    const std::string pattern = R"((?:(?<![A-Z0-9_-])[eé] ?[yY][ _]?[J)\]jIl1|]|(?<![A-Za-z0-9_-])ey[a-z]))" + segment + "(?:" + dot +
+                                "| (?=[eé][yY]))" + segment + "(?:" + dot + segment + ")?";
     return twin("jwt", {{Rule(pattern).requiring({"y", "Y"}), atLeast(30)}});
 }
 
 std::shared_ptr<const TolerantTwin> awsAccessKey()
 {
     const std::string prefix = "A(?:K" + I + "|" + S + I + "|GP|" + I + "D|R" + O + "|NP|NV)A";
-    const std::string pattern = "(?<![A-Za-z0-9])" + prefix + spaced(tokenSet);
+    const std::string pattern = "(?<![A-Z0-9])" + prefix + spaced(tokenSet);
     return twin("awsAccessKey", {{Rule(pattern).requiring({"A"}), [](std::string_view candidate) {
                                       const Counts counts = counted(candidate);
                                       return counts.characters >= 19 && counts.characters <= 21 &&
@@ -275,14 +314,14 @@ std::shared_ptr<const TolerantTwin> awsAccessKey()
 std::shared_ptr<const TolerantTwin> awsSecretKey()
 {
     const std::string pattern =
-        R"re((?:aws_secret_access_key|aws[_-]?secret|secret[_-]?access[_-]?key|secret)["']?\s*[:=;]\s*["']?()re" +
+        R"re((?:aws[_ ]?secret[_ ]?access[_ ]?key|aws[_ -]?secret|secret[_ -]?access[_ -]?key|secret)["']?\s*[:=;]\s*["']?()re" +
         spaced(base64Set) + ")";
     return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 41)}});
 }
 
 std::shared_ptr<const TolerantTwin> githubToken()
 {
-    const std::string classic = "(?<![A-Za-z0-9_])[gq9]h[pousr0\\$5][_ ]?" + spaced(tokenSet);
+    const std::string classic = "(?<![A-Z0-9_])[gq9]h[pousr0\\$5][_ ]?" + tokenSet + spaced(tokenDashSet);
     const std::string fineGrained = "(?<![A-Za-z0-9_])g" + I + "thub_pat_" + spaced(tokenDashSet);
     return twin("githubToken", {{Rule(classic).requiring({"h"}), lengthBetween(38, 41)},
                                 {Rule(fineGrained).requiring({"thub_pat_"}), atLeast(60)}});
@@ -290,8 +329,8 @@ std::shared_ptr<const TolerantTwin> githubToken()
 
 std::shared_ptr<const TolerantTwin> stripeKey()
 {
-    const std::string mode = "(?:[lLI1|!]{1,2}" + I + "v[e3]|t[e3]" + S + "t)";
-    const std::string pattern = "(?<![A-Za-z0-9_])[srpSRP5][kK][_ ]?" + mode + "[_ ]" + spaced(tokenSet);
+    const std::string mode = "(?:[lLI1|!]{1,2}[iIl1|!]v[e3]|t[e3][sS5\\$]t)";
+    const std::string pattern = "(?<![A-Z0-9_])[srpSRP5][kK][_ ]?" + mode + "[_ ]?" + spaced(tokenSet);
     return twin("stripeKey", {{Rule(pattern).requiring({"k", "K"}), atLeast(26)}});
 }
 
@@ -305,13 +344,13 @@ std::shared_ptr<const TolerantTwin> apiKey()
 std::shared_ptr<const TolerantTwin> slackToken()
 {
     const std::string pattern =
-        "(?<![A-Za-z0-9-])x" + O + "x[baprs] ?- ?" + tokenSet + "+(?: ?- ?" + tokenSet + "+){0,6}";
+        "(?<![A-Z0-9-])x" + O + "x[baprs] ?- ?" + tokenSet + "+(?:(?: ?- ?| )" + tokenSet + "+){0,6}";
     return twin("slackToken", {{Rule(pattern).requiring({"x"}), atLeast(15)}});
 }
 
 std::shared_ptr<const TolerantTwin> googleAPIKey()
 {
-    const std::string pattern = "(?<![A-Za-z0-9_-])A" + I + "[zZ2]a" + spaced(tokenDashSet);
+    const std::string pattern = "(?<![A-Z0-9_-])A" + I + "[zZ2]a" + spaced(tokenDashSet);
     return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), lengthBetween(38, 40)}});
 }
 
@@ -328,7 +367,11 @@ std::shared_ptr<const TolerantTwin> hashBlob()
     const std::string run = "(?<![\\p{L}0-9])" + spaced(hexSet) + "(?![\\p{L}0-9])";
     const std::string afterKeyword =
         R"re((?:ntlm|nthash|nt hash|hash)["']?\s*[:=;]?\s*()re" + spaced(hexSet) + ")";
+    const std::string colon = "(?: ?[:;] ?)";
+    const std::string dumpLine = "(?<![\\p{L}0-9])[A-Za-z0-9._$\\\\-]+" + colon + digitSet + "+" + colon + "(" + hexSet +
+                                 "+)" + colon + "(" + hexSet + "+)(?: ?[:;]){1,3}";
     return twin("hashBlob", {
+                                {Rule(dumpLine).requiring({":", ";"}), isMisreadDumpLine},
                                 {Rule(run), [](std::string_view candidate) { return isHexDigest(candidate, {32, 64}); }},
                                 {Rule(afterKeyword, caseInsensitive, 1).requiring({"ntlm", "hash"}),
                                  [](std::string_view candidate) { return isHexDigest(candidate, {40}); }},
@@ -338,7 +381,7 @@ std::shared_ptr<const TolerantTwin> hashBlob()
 std::shared_ptr<const TolerantTwin> windowsSID()
 {
     const std::string dash = R"((?: ?[-–—.,_] ?))";
-    const std::string pattern = "(?<![\\p{L}0-9-])" + S + dash + "?" + I + dash + "[5S\\$]" + dash + "[2Z]" + I +
+    const std::string pattern = "(?<![\\p{L}0-9])" + S + dash + "?" + I + dash + "[5S\\$]" + dash + "[2Z]" + I +
                                 "(?:" + dash + "|\\s)" + digitSet + "+(?:" + dash + digitSet + "+){2,4}";
     return twin("windowsSID", {{Rule(pattern).requiring({"1", "l", "I", "|", "!"}), atLeast(16)}});
 }
@@ -346,13 +389,19 @@ std::shared_ptr<const TolerantTwin> windowsSID()
 std::shared_ptr<const TolerantTwin> passwordInContext()
 {
     return twin("passwordInContext",
-                {{Rule(R"re((?<![A-Za-z])p[a@4][s5\$]{2}(?:w[o0]rd|wd)?\s*[:;=]\s*(\S+))re", caseInsensitive, 1).requiring({"p"}), {}}});
+                {{Rule(R"re((?<![A-Za-z])p[a@4][s5\$]{2}\s*[:;=]\s*(\S+(?: \S+)?))re", caseInsensitive, 1).requiring({"p"}), {}},
+                 // The whole word needs no boundary before it: "DBPASSWORD=" lost its "_".
+                 {Rule(R"re(p[a@4][s5\$]{2}(?:w[o0]rd|wd)\s*[:;=]\s*(\S+(?: \S+)?))re", caseInsensitive, 1).requiring({"p"}), {}}});
 }
 
 std::shared_ptr<const TolerantTwin> connectionString()
 {
-    const std::string scheme = R"((?:m[o0]ng[o0]db(?:\+srv)?|p[o0][s5]tgre[s5](?:ql)?|my[s5]ql|red[i1l|]s|amqps?))";
-    const std::string pattern = scheme + R"re( ?[:;] ?/ ?/ ?[^\s:;@/]*[:;][^\s@/]+[@©®]\S+)re";
+    const std::string scheme =
+        R"((?:m[o0]ng[o0]db(?:\+srv)?|p[o0][s5]tgre[s5](?:q[lI1|])?|my[s5]q[lI1|]|red[i1l|]s|am[qg]ps?))";
+    // Spaces may stray around the separators and into the password and the path; the colon
+    // after the scheme may be lost.
+    const std::string pattern =
+        scheme + R"re( ?[:;]? ?/ ?/ ?[^\s:;@/]* ?[:;] ?[^\s@]+(?: [^\s@]+)? ?[@©®] ?\S+(?: \S+)?)re";
     return twin("connectionString", {{Rule(pattern, caseInsensitive).requiring({"/"}), {}}});
 }
 
@@ -366,17 +415,45 @@ std::shared_ptr<const TolerantTwin> ipv4()
     return twin("ipv4", {{Rule(pattern).requiringRun("0123456789", 1), isMisreadIPv4}});
 }
 
+// A name the exact rule misses because the recogniser read a rule or an underline before it
+// as "_" or a dash ("—_ci-23.corp.example.net").
+std::shared_ptr<const TolerantTwin> hostname()
+{
+    const std::string pattern = R"re((?:(?<=^_)|(?<=[\s—–\-~]_)|(?<=[—–]))(?:[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?\.)+[A-Za-z]{2,}(?![\w.-]))re";
+    // Three labels or more whose last one has a look-alike digit in it ("corp.example.1an").
+    const std::string misreadTopLevel =
+        R"re((?<![\w.-])(?:[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?\.){2,}(?=[A-Za-z0-9]*[A-Za-z])[A-Za-z]*[01|][A-Za-z0-9]*(?![\w.-]))re";
+    return twin("hostname", {{Rule(pattern).requiring({"."}), DetectionValidators::isHostName},
+                             {Rule(misreadTopLevel).requiring({"."}), [](std::string_view candidate) {
+                                  const auto dot = candidate.rfind('.');
+                                  const std::string topLevel = LookAlikes::folded(candidate.substr(dot + 1));
+                                  return topLevel.size() >= 2 && topLevel.size() <= 6 &&
+                                         DetectionValidators::isHostName(candidate);
+                              }}});
+}
+
+// An address the exact rule misses because a rule or an underline before it was read as "_"
+// or a dash.
+std::shared_ptr<const TolerantTwin> ipv6()
+{
+    const std::string pattern =
+        R"re((?:(?<=^_)|(?<=[^A-Za-z0-9]_)|(?<=[—–«]))[0-9A-Fa-f:]{2,45}(?:\.\d{1,3}){0,3}(?![.\w:]))re";
+    return twin("ipv6", {{Rule(pattern).requiring({":"}), DetectionValidators::isValidIPv6}});
+}
+
 std::shared_ptr<const TolerantTwin> macAddress()
 {
-    const std::string pair = hexSet + "{2}";
-    const std::string pattern = "(?<![\\p{L}0-9:.-])" + pair + "(?: ?[:.\\-–;,] ?" + pair + "){5}(?![\\p{L}0-9]|[:.\\-][0-9A-Fa-f])";
+    // A character may be inserted or dropped: groups of one to three digits, twelve in all
+    // give or take one.
+    const std::string group = hexSet + "{1,3}";
+    const std::string pattern = "(?<![\\p{L}0-9:.-])" + group + "(?: ?[:.\\-–;,] ?" + group + "){5}(?![\\p{L}0-9]|:|[.\\-][0-9A-Fa-f])";
     return twin("macAddress", {{Rule(pattern), isMisreadMAC}});
 }
 
 std::shared_ptr<const TolerantTwin> uuid()
 {
     const std::string pattern =
-        "(?<![\\p{L}0-9-])" + hexSet + "{4,13}(?: ?[-–—.] ?" + hexSet + "{1,13}){2,5}(?![\\p{L}0-9-])";
+        "(?<![\\p{L}0-9-])" + hexSet + "{4,13}(?:(?: ?[-–—.] ?| )" + hexSet + "{1,13}){2,6}(?![\\p{L}0-9-])";
     return twin("uuid", {{Rule(pattern), isMisreadUUID}});
 }
 
@@ -384,14 +461,17 @@ std::shared_ptr<const TolerantTwin> sensitiveURLParam()
 {
     const std::string names = "(?:t" + O + "ken|api_?key|key|se" + S + S + "i" + O + "n|" + S + "id|auth|pa" + S + S +
                               "w" + O + "rd|" + S + "ecret)";
-    const std::string pattern = "[?&]" + names + R"re( ?= ?([^&\s#"']+))re";
+    // The "?" may be read as a space.
+    const std::string pattern = "[?&\\s]" + names + R"re( ?= ?([^&\s#"']+(?: [^&\s#"']+)?))re";
     return twin("sensitiveURLParam", {{Rule(pattern, caseInsensitive, 1).requiring({"="}), {}}});
 }
 
 std::shared_ptr<const TolerantTwin> iban()
 {
-    const std::string account = R"([A-Z0-9|!\$@éoilsz])";
-    const std::string pattern = "(?<![A-Za-z0-9])[A-Z]{2}" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Za-z0-9])";
+    // Also where the spaces around it were lost ("wire it toNL80…beforeFriday"): the check
+    // digits decide.
+    const std::string account = R"([A-Z0-9|!\$@é])";
+    const std::string pattern = "(?<![A-Z0-9])[A-Z£€\\$]{2}" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Z0-9])";
     return twin("iban", {{Rule(pattern), isMisreadIBAN}});
 }
 
@@ -415,14 +495,15 @@ std::shared_ptr<const TolerantTwin> phoneE164()
 
 std::shared_ptr<const TolerantTwin> macHomePath()
 {
-    const std::string pattern = "(?<![\\p{L}0-9])/U" + S + "[eé]r" + S + "/([^/\\s]+)";
+    const std::string pattern = "(?<![\\p{L}0-9])/U[s5\\$][eé]r[s5\\$]/([^/\\s]+)";
     return twin("macHomePath", {{Rule(pattern, noOptions, 1).requiring({"/U"}), notFolding({"Shared"})}});
 }
 
 std::shared_ptr<const TolerantTwin> windowsProfilePath()
 {
     const std::string slash = R"((?: ?[\\|/] ?))";
-    const std::string pattern = "(?<![\\p{L}0-9])[A-Za-z] ?[:;]" + slash + "U" + S + "[eé]r" + S + slash + R"(([^\\|/\s]+))";
+    const std::string pattern = "(?<![\\p{L}0-9])[A-Za-z]{1,2} ?[:;]" + slash + "U[s5\\$][eé]r[s5\\$]" + slash +
+                                R"(([^\\|/\s]+(?: [^\\|/\s]+(?=[\\|/]))?))";
     return twin("windowsProfilePath",
                 {{Rule(pattern, noOptions, 1).requiring({"U"}), notFolding({"Public", "Default", "All", "Default User"})}});
 }
@@ -434,7 +515,7 @@ const std::vector<std::shared_ptr<const TolerantTwin>>& all()
     static const std::vector<std::shared_ptr<const TolerantTwin>> twins{
         jwt(),         awsAccessKey(), awsSecretKey(), githubToken(),       stripeKey(),  apiKey(),
         slackToken(),  googleAPIKey(), authHeader(),   hashBlob(),          windowsSID(), passwordInContext(),
-        connectionString(), ipv4(),    macAddress(),   uuid(),              sensitiveURLParam(), iban(),
+        connectionString(), ipv4(),    ipv6(),         hostname(),     macAddress(),   uuid(),              sensitiveURLParam(), iban(),
         creditCard(),  phoneE164(),    macHomePath(),  windowsProfilePath(),
     };
     return twins;

@@ -79,7 +79,8 @@ RowShape shapeOf(std::string_view text)
 bool isMisreadBodyRow(std::string_view line)
 {
     const RowShape shape = shapeOf(UnicodeText::trimmed(line));
-    return shape.characters >= 16 && shape.spaces <= 2 && shape.base64 * 10 >= shape.characters * 9;
+    return shape.characters >= 16 && shape.spaces <= std::max<std::size_t>(2, shape.characters / 12) &&
+           shape.base64 * 10 >= shape.characters * 9;
 }
 
 /// A row right below unmarked rows: base64 only, shorter than they are.

@@ -12,7 +12,7 @@ namespace tarnveil::TolerantKeyBlocks {
 /// PrivateKeyBlocks::coveredLines for text as a recogniser reads it:
 /// - a marker read with its dashes lost or a look-alike in it ("BEGlN RSA PRlVATE KEY") still
 ///   opens or closes a block, and a body row with a look-alike or a stray space in it
-///   (mostly base64, at most two spaces) does not end one;
+///   (mostly base64, a space at most every 12 characters) does not end one;
 /// - three or more consecutive base64 rows of near-equal length (`isBase64Row`) are a block
 ///   even when both markers lie outside the picture; a short last row right below them and
 ///   markers right around them belong to it.

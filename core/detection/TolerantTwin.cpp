@@ -1,5 +1,6 @@
 #include "detection/TolerantTwin.h"
 
+#include <cctype>
 #include <optional>
 
 #include "detection/LineText.h"
@@ -8,25 +9,40 @@ namespace tarnveil {
 
 namespace {
 
+constexpr std::size_t maxWordLength = 15;
+
+/// An ordinary word: ASCII letters only, in lower case after the first; of one letter, only
+/// "a".
+bool isWord(std::string_view piece)
+{
+    if (piece.empty() || piece.size() > maxWordLength || (piece.size() == 1 && piece != "a")) {
+        return false;
+    }
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        const auto c = static_cast<unsigned char>(piece[i]);
+        if (std::isalpha(c) == 0 || (i > 0 && std::isupper(c) != 0)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 /// The longest part of `range`, cut before a space, that `accepts` takes: the whole range
-/// first, then without its last piece, and so on.
+/// first, then without its last piece, and so on. A last piece that is an ordinary word is
+/// the text after a token, never a piece of it.
 std::optional<TextRange> acceptedPart(std::string_view text, TextRange range, const TolerantTwin::Acceptance& accepts)
 {
-    if (!accepts) {
-        return range;
-    }
     for (;;) {
-        if (accepts(text.substr(range.start, range.length()))) {
+        const std::string_view candidate = text.substr(range.start, range.length());
+        const auto space = candidate.rfind(' ');
+        const bool pieces = space != std::string_view::npos && space > 0;
+        if (!(pieces && isWord(candidate.substr(space + 1))) && (!accepts || accepts(candidate))) {
             return range;
         }
-        const auto space = text.substr(range.start, range.length()).rfind(' ');
-        if (space == std::string_view::npos || space == 0) {
+        if (!pieces) {
             return std::nullopt;
         }
-        range.end = range.start + space;
-        while (range.end > range.start && text[range.end - 1] == ' ') {
-            --range.end;
-        }
+        range.end = range.start + candidate.find_last_not_of(' ', space) + 1;
     }
 }
 
@@ -41,18 +57,35 @@ std::vector<TextRange> TolerantTwin::matches(const LineText& line) const
 {
     std::vector<TextRange> accepted;
     for (const auto& rule : rules_) {
-        std::vector<TextRange> candidates;
-        const auto unsearched = rule.candidates.collect(line, candidates);
-        for (const auto& candidate : candidates) {
-            if (unsearched && candidate == *unsearched) {
-                continue;
-            }
-            if (const auto part = acceptedPart(line.utf8(), candidate, rule.accepts)) {
-                accepted.push_back(*part);
-            }
-        }
+        collect(rule, line, 0, accepted, 0);
     }
     return RegexDetector::dropContained(std::move(accepted));
+}
+
+void TolerantTwin::collect(const Rule& rule, const LineText& line, std::size_t offset, std::vector<TextRange>& out,
+                           int depth)
+{
+    std::vector<TextRange> candidates;
+    const auto unsearched = rule.candidates.collect(line, candidates);
+    const std::string_view text = line.utf8();
+    for (const auto& candidate : candidates) {
+        if (unsearched && candidate == *unsearched) {
+            continue;
+        }
+        if (const auto part = acceptedPart(text, candidate, rule.accepts)) {
+            out.push_back(TextRange{part->start + offset, part->end + offset});
+            continue;
+        }
+        // A rejected candidate may have run from the end of one token over a space into the
+        // next one ("…-1253 e23007cb…"): its text after the first space is searched again.
+        const auto space = text.substr(candidate.start, candidate.length()).find(' ');
+        if (space == std::string_view::npos || depth >= maxRetries) {
+            continue;
+        }
+        const std::size_t from = candidate.start + space + 1;
+        const LineText rest(text.substr(from, candidate.end - from));
+        collect(rule, rest, offset + from, out, depth + 1);
+    }
 }
 
 std::vector<TextRange> TolerantTwin::matches(std::string_view text) const

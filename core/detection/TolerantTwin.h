@@ -16,7 +16,9 @@ class LineText;
 /// rule that decides on the candidate's text what a pattern alone cannot (a length give or
 /// take one, a check digit computed on the candidate with its look-alikes restored). A
 /// candidate the test rejects is tried again without its last space-separated pieces, so a
-/// stray space inside a token is taken and the word after a token is not. Findings carry the
+/// stray space inside a token is taken and the word after a token is not, and its text after
+/// the first space is searched again, so a token right after another one is not lost to the
+/// candidate that ran over both. Findings carry the
 /// detector's identifier; thread-safe and immutable.
 class TolerantTwin {
 public:
@@ -39,7 +41,13 @@ public:
     /// `matches` of a text prepared on the spot.
     std::vector<TextRange> matches(std::string_view text) const;
 
+    /// How often a rejected candidate's text after its first space is searched again.
+    static constexpr int maxRetries = 8;
+
 private:
+    static void collect(const Rule& rule, const LineText& line, std::size_t offset, std::vector<TextRange>& out,
+                        int depth);
+
     std::string detectorID_;
     std::vector<Rule> rules_;
 };
