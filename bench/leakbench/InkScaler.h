@@ -11,8 +11,11 @@ namespace tarnveil::leakbench {
 /// The ink of an item after its whole image is resized. A smooth resize mixes into every
 /// target pixel the source pixels whose footprint overlaps it, so a target pixel is ink when
 /// the footprint of any source ink pixel overlaps it: source pixel x spans [x, x + 1), which
-/// lands on [x * tw / sw, (x + 1) * tw / sw) of the target (the same for rows). The mask can
-/// only grow by the pixels that a smooth filter blends ink into, never lose one.
+/// lands on [x * tw / sw, (x + 1) * tw / sw) of the target (the same for rows). Qt's smooth
+/// scaling steps through the source in 16.16 fixed point, which lets a pixel's weight reach a
+/// few hundredths of a pixel past that edge, so every footprint is taken an eighth of a source
+/// pixel wider on each side (an axis that keeps its size keeps its pixels). The mask can grow by the pixels a smooth filter blends ink into,
+/// but never lose one.
 class InkScaler {
 public:
     static InkMask scaled(const InkMask& mask, int sourceWidth, int sourceHeight, int targetWidth, int targetHeight)
@@ -48,13 +51,17 @@ private:
         int end; // exclusive
     };
 
-    /// The target pixels that source pixels [from, to) overlap, inside [0, target).
+    /// The target pixels that source pixels [from, to), widened by an eighth of a pixel on
+    /// each side, overlap, inside [0, target). Edges are counted in eighths of a source pixel.
     static Span footprint(int from, int to, int source, int target)
     {
-        const auto scaledDown = [&](std::int64_t edge) { return edge * target / source; };
-        const auto scaledUp = [&](std::int64_t edge) { return (edge * target + source - 1) / source; };
-        const std::int64_t begin = scaledDown(std::clamp(from, 0, source));
-        const std::int64_t end = scaledUp(std::clamp(to, 0, source));
+        if (source == target) {
+            return {std::clamp(from, 0, target), std::clamp(to, 0, target)}; // not resampled at all
+        }
+        const std::int64_t eighths = 8 * static_cast<std::int64_t>(source);
+        const auto floorDiv = [](std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
+        const std::int64_t begin = floorDiv((8 * static_cast<std::int64_t>(from) - 1) * target, eighths);
+        const std::int64_t end = -floorDiv(-(8 * static_cast<std::int64_t>(to) + 1) * target, eighths);
         return {static_cast<int>(std::clamp<std::int64_t>(begin, 0, target)),
                 static_cast<int>(std::clamp<std::int64_t>(end, 0, target))};
     }
