@@ -78,20 +78,25 @@ std::string withHexRestored(std::string_view text) { return mapped(text, hexDigi
 std::string folded(std::string_view text)
 {
     return mapped(text, [](char32_t c) -> std::optional<char> {
+        if (c >= U'A' && c <= U'Z') {
+            c = c - U'A' + U'a';
+        }
         switch (c) {
         case U' ': return '\0';
         case U',': return '.';
+        case U'o': case U'q': case U'd': case U'@': return '0';
+        case U'i': case U'l': case U'|': case U'!': return '1';
+        case U'z': return '2';
+        case U's': case U'$': return '5';
+        case U'g': case U'b': case U'é': return '6';
         case U'£': case U't': return 'f';
         case U'¢': return 'c';
         default: break;
         }
-        if (const auto digit = digitFor(c)) {
-            return digit;
+        if (c >= U'0' && c <= U'9') {
+            return static_cast<char>(c);
         }
-        if (c >= U'A' && c <= U'Z') {
-            return static_cast<char>(c - U'A' + U'a');
-        }
-        return std::nullopt;
+        return c < 0x80 ? std::optional<char>(static_cast<char>(c)) : std::nullopt;
     });
 }
 

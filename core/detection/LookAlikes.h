@@ -24,10 +24,11 @@ std::string withDigitsRestored(std::string_view text);
 /// `text` with every look-alike of a hexadecimal digit replaced by the digit.
 std::string withHexRestored(std::string_view text);
 
-/// The comparison form of a recognised text: look-alikes folded onto one character each
-/// (`O o Q D @` to 0, `I l | ! i L` to 1, `S s $` to 5, `B` to 8, `Z z` to 2, `G b é` to 6,
-/// `£ t` to f, `¢` to c, "," to "."), spaces removed, ASCII letters in lower case. Two readings
-/// of one value fold to the same text far more often than they compare equal.
+/// The comparison form of a recognised text, blind to letter case as the allowlist is:
+/// letters in lower case, then look-alikes folded onto one character each (`o q d @` to 0,
+/// `i l | !` to 1, `z` to 2, `s $` to 5, `g b é` to 6, `£ t` to f, `¢` to c, "," to "."),
+/// spaces removed. Two readings of one value fold to the same text far more often than they
+/// compare equal.
 std::string folded(std::string_view text);
 
 /// True for the symbols a recogniser reads inside a token in place of a letter or digit

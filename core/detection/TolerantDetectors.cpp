@@ -505,7 +505,7 @@ std::shared_ptr<const TolerantTwin> windowsProfilePath()
     const std::string pattern = "(?<![\\p{L}0-9])[A-Za-z]{1,2} ?[:;]" + slash + "U[s5\\$][eé]r[s5\\$]" + slash +
                                 R"(([^\\|/\s]+(?: [^\\|/\s]+(?=[\\|/]))?))";
     return twin("windowsProfilePath",
-                {{Rule(pattern, noOptions, 1).requiring({"U"}), notFolding({"Public", "Default", "All", "Default User"})}});
+                {{Rule(pattern, noOptions, 1).requiring({"U"}), notFolding({"Public", "Default", "All", "All Users", "Default User"})}});
 }
 
 } // namespace

@@ -36,6 +36,11 @@ std::vector<Detection> withoutNested(std::vector<Detection> found)
     return DetectorRegistry::dropContainedInHigherSeverity(std::move(kept));
 }
 
+// The home folders that belong to no person, as the home-path validators know them.
+const std::vector<std::string_view> sharedWindowsProfiles{"Public", "Default", "All", "All Users", "Default User"};
+const std::vector<std::string_view> sharedMacHomes{"Shared"};
+const std::vector<std::string_view> noNames;
+
 std::string withoutSpaces(std::string text)
 {
     std::erase(text, ' ');
@@ -91,13 +96,22 @@ bool TolerantScanner::isSuppressed(const Detection& detection, std::string_view 
     restored.value = withoutSpaces(detection.category == DetectionCategory::ipv4
                                        ? LookAlikes::withDigitsRestored(detection.value)
                                        : LookAlikes::withHexRestored(detection.value));
-    if (restored.value != detection.value && allowlist.isSuppressed(restored, text)) {
+    return (restored.value != detection.value && allowlist.isSuppressed(restored, text)) || readsAsAllowed(detection);
+}
+
+bool TolerantScanner::readsAsAllowed(const Detection& detection) const
+{
+    const std::string folded = LookAlikes::folded(detection.value);
+    const auto& userValues = registry_->allowlist().userValues();
+    if (std::any_of(userValues.begin(), userValues.end(),
+                    [&](const std::string& value) { return LookAlikes::folded(value) == folded; })) {
         return true;
     }
-    const std::string folded = LookAlikes::folded(detection.value);
-    const auto& userValues = allowlist.userValues();
-    return std::any_of(userValues.begin(), userValues.end(),
-                       [&](const std::string& value) { return LookAlikes::folded(value) == folded; });
+    const auto& shared = detection.category == DetectionCategory::windowsProfilePath ? sharedWindowsProfiles
+                         : detection.category == DetectionCategory::macHomePath        ? sharedMacHomes
+                                                                                       : noNames;
+    return std::any_of(shared.begin(), shared.end(),
+                       [&](std::string_view name) { return LookAlikes::folded(name) == folded; });
 }
 
 } // namespace tarnveil

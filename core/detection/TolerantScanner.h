@@ -28,6 +28,11 @@ public:
     std::vector<Detection> detect(std::string_view text, const std::set<std::string>& enabledIds,
                                   const std::vector<Detection>& exact) const;
 
+    /// Whether an exact finding of recognised text is a misreading of something allowed: a
+    /// value the user allowlisted, or a shared profile folder ("Pub1ic" for "Public"), once
+    /// both are folded (LookAlikes::folded).
+    bool readsAsAllowed(const Detection& detection) const;
+
     static constexpr std::size_t maxLineBytes = 64 * 1024;
 
 private:

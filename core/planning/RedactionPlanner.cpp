@@ -95,6 +95,7 @@ std::vector<RedactionRegion> RedactionPlanner::plan(const OCRResult& ocr, const 
         const std::string& text = ocr.observations[i].string;
         auto& line = findings[i];
         line = registry_->detect(text, enabledIds);
+        std::erase_if(line, [&](const Detection& detection) { return tolerant_.readsAsAllowed(detection); });
         auto tolerant = tolerant_.detect(text, profile.enabledDetectorIDs, line);
         std::stable_sort(tolerant.begin(), tolerant.end(),
                          [](const Detection& a, const Detection& b) { return a.range.start < b.range.start; });
