@@ -119,7 +119,7 @@ ImageTruth CorpusGenerator::draw(const ImageRecipe& recipe, const std::string& s
     truth.rendering = std::string(identifier(recipe.rendering));
     truth.degradation = std::string(identifier(recipe.degradation));
     for (std::size_t i = 0; i < scene.items.size(); ++i) {
-        TruthItem item = measureItem(scene, static_cast<int>(i), image, renderer, pixelSize);
+        TruthItem item = measureItem(scene, static_cast<int>(i), renderer, pixelSize);
         item.font = fonts.family(scene.items[i].font);
         item.fontSize = recipe.fontSize;
         auto& list = scene.items[i].isValue ? truth.values : truth.decoys;
@@ -163,7 +163,7 @@ QImage CorpusGenerator::degrade(const QImage& image, Degradation degradation, Im
     return scaled;
 }
 
-TruthItem CorpusGenerator::measureItem(const Scene& scene, int item, const QImage& image, const SceneRenderer& renderer,
+TruthItem CorpusGenerator::measureItem(const Scene& scene, int item, const SceneRenderer& renderer,
                                        int fontPixelSize)
 {
     const SceneItem& source = scene.items[static_cast<std::size_t>(item)];
@@ -172,7 +172,10 @@ TruthItem CorpusGenerator::measureItem(const Scene& scene, int item, const QImag
     truth.kind = source.kindName();
     truth.text = source.text;
     truth.line = firstLineOf(scene, item);
-    truth.ink = InkExtractor::difference(image, renderer.renderRows(scene, rows.top, rows.bottom, item), rows.top);
+    // Both renderings cover the same rows: a shape cut by the rows' edges (an avatar beside the
+    // item's line) is drawn the same in both and never counts as the item's ink.
+    truth.ink = InkExtractor::difference(renderer.renderRows(scene, rows.top, rows.bottom, -1),
+                                         renderer.renderRows(scene, rows.top, rows.bottom, item), rows.top);
     if (truth.ink.pixelCount() == 0) {
         throw std::runtime_error(truth.kind + " '" + truth.text + "' draws no pixels");
     }

@@ -34,7 +34,7 @@ private:
     /// The image as the scan gets it: resized when `degradation` says so, with every ink
     /// mask of `truth` and its size resized alike. Recompression happens when it is written.
     static QImage degrade(const QImage& image, Degradation degradation, ImageTruth& truth);
-    static TruthItem measureItem(const Scene& scene, int item, const QImage& image, const SceneRenderer& renderer,
+    static TruthItem measureItem(const Scene& scene, int item, const SceneRenderer& renderer,
                                  int fontPixelSize);
 
     std::filesystem::path directory_;

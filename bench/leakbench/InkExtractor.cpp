@@ -12,19 +12,19 @@ struct Box {
     bool empty() const { return right <= left; }
 };
 
-bool differs(const QImage& full, const QImage& rows, int x, int fullY, int rowY)
+bool differs(const QImage& with, const QImage& without, int x, int y)
 {
-    const auto* a = reinterpret_cast<const QRgb*>(full.constScanLine(fullY));
-    const auto* b = reinterpret_cast<const QRgb*>(rows.constScanLine(rowY));
+    const auto* a = reinterpret_cast<const QRgb*>(with.constScanLine(y));
+    const auto* b = reinterpret_cast<const QRgb*>(without.constScanLine(y));
     return (a[x] & 0xffffff) != (b[x] & 0xffffff);
 }
 
-Box differingBox(const QImage& full, const QImage& rows, int top)
+Box differingBox(const QImage& with, const QImage& without, int top)
 {
-    Box box{full.width(), full.height(), 0, 0};
-    for (int y = 0; y < rows.height(); ++y) {
-        for (int x = 0; x < rows.width(); ++x) {
-            if (differs(full, rows, x, top + y, y)) {
+    Box box{with.width(), top + with.height(), 0, 0};
+    for (int y = 0; y < without.height(); ++y) {
+        for (int x = 0; x < without.width(); ++x) {
+            if (differs(with, without, x, y)) {
                 box = {std::min(box.left, x), std::min(box.top, top + y), std::max(box.right, x + 1),
                        std::max(box.bottom, top + y + 1)};
             }
@@ -35,9 +35,9 @@ Box differingBox(const QImage& full, const QImage& rows, int top)
 
 } // namespace
 
-InkMask InkExtractor::difference(const QImage& full, const QImage& rows, int top)
+InkMask InkExtractor::difference(const QImage& with, const QImage& without, int top)
 {
-    const Box box = differingBox(full, rows, top);
+    const Box box = differingBox(with, without, top);
     if (box.empty()) {
         return {};
     }
@@ -45,7 +45,7 @@ InkMask InkExtractor::difference(const QImage& full, const QImage& rows, int top
     bits.reserve(static_cast<std::size_t>(box.right - box.left) * static_cast<std::size_t>(box.bottom - box.top));
     for (int y = box.top; y < box.bottom; ++y) {
         for (int x = box.left; x < box.right; ++x) {
-            bits.push_back(differs(full, rows, x, y, y - top));
+            bits.push_back(differs(with, without, x, y - top));
         }
     }
     return InkMask::fromBits(box.left, box.top, box.right - box.left, box.bottom - box.top, bits);
