@@ -64,6 +64,7 @@ std::optional<char> hexDigitFor(char32_t c)
     case U'£': case U't': case U'{': return 'f';
     case U'¢': return 'c';
     case U'€': return 'e';
+    case U'¥': return '4';
     default: return digitFor(c);
     }
 }
@@ -104,6 +105,7 @@ bool standsForTokenCharacter(char32_t c)
 {
     switch (c) {
     case U'|': case U'!': case U'$': case U'@': case U'£': case U'¢': case U'€': case U'¥': case U'§':
+    case U')': case U']':
         return true;
     default:
         return c >= 0x80 && u_isalpha(static_cast<UChar32>(c));

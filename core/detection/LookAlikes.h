@@ -14,7 +14,7 @@ std::optional<char> digitFor(char32_t codePoint);
 
 /// The hexadecimal digit a code point stands for in a run of hexadecimal text: itself when it
 /// is one, the digit of `digitFor` for the other look-alikes ("b" and "D" stay letters), "f"
-/// for "£", "t" and "{", "c" for "¢", "e" for "€"; none otherwise.
+/// for "£", "t" and "{", "c" for "¢", "e" for "€", "4" for "¥"; none otherwise.
 std::optional<char> hexDigitFor(char32_t codePoint);
 
 /// `text` with every look-alike of a digit replaced by the digit and "," by "." (other bytes
@@ -32,7 +32,8 @@ std::string withHexRestored(std::string_view text);
 std::string folded(std::string_view text);
 
 /// True for the symbols a recogniser reads inside a token in place of a letter or digit
-/// ("|", "!", "$", "@", "£", "¢", "€", "¥", "§") and for letters outside ASCII ("é").
+/// ("|", "!", "$", "@", "£", "¢", "€", "¥", "§", and ")" or "]" for a "J") and for letters
+/// outside ASCII ("é").
 bool standsForTokenCharacter(char32_t codePoint);
 
 } // namespace tarnveil::LookAlikes

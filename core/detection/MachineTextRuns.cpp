@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <cctype>
 #include <string>
 
@@ -23,8 +24,8 @@ constexpr double minKindChanges = 0.25;
 constexpr std::size_t minTokenPiece = 6;
 
 // What the text between a key name and its value may hold, and how much of it.
-constexpr std::string_view joiners = " \t\"'`:=>";
-constexpr std::size_t maxJoinerBytes = 6;
+constexpr std::u32string_view joiners = U" \t\"'`:=>“”‘’«»";
+constexpr std::size_t maxJoiners = 6;
 // The furthest back a key name is looked for.
 constexpr std::size_t maxNameBytes = 64;
 
@@ -151,6 +152,24 @@ bool isTokenPiece(std::string_view piece)
     return false;
 }
 
+/// The machine-like rest of a run that starts with a key name and a "-" read for its "=" or
+/// ":" ("OPENAI_API_KEY-sk-…"): the name's last part is a key word.
+std::optional<TextRange> valueAfterKeyName(std::string_view line, const TextRange& run)
+{
+    const std::string_view text = line.substr(run.start, run.length());
+    const auto dash = text.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash > maxNameBytes) {
+        return std::nullopt;
+    }
+    const auto parts = nameParts(text.substr(0, dash));
+    const bool keyName = !parts.empty() && std::find(keyParts.begin(), keyParts.end(), parts.back()) != keyParts.end();
+    const TextRange rest{run.start + dash + 1, run.end};
+    if (!keyName || !MachineTextRuns::isMachineLike(line.substr(rest.start, rest.length()))) {
+        return std::nullopt;
+    }
+    return rest;
+}
+
 } // namespace
 
 std::vector<MachineTextRuns::Run> MachineTextRuns::find(std::string_view line)
@@ -181,7 +200,9 @@ std::vector<MachineTextRuns::Run> MachineTextRuns::find(std::string_view line)
             isMachineLike(line.substr(range.start, pieces[k + 1].end - range.start))) {
             range.end = pieces[++k].end;
         }
-        if (isMachineLike(line.substr(range.start, range.length()))) {
+        if (const auto value = valueAfterKeyName(line, range)) {
+            runs.push_back({*value, true});
+        } else if (isMachineLike(line.substr(range.start, range.length()))) {
             runs.push_back({range, followsKeyWord(line, range.start)});
         }
     }
@@ -219,9 +240,12 @@ bool MachineTextRuns::isMachineLike(std::string_view run)
 bool MachineTextRuns::followsKeyWord(std::string_view line, std::size_t runStart)
 {
     std::size_t end = std::min(runStart, line.size());
-    const std::size_t joinFrom = end > maxJoinerBytes ? end - maxJoinerBytes : 0;
-    while (end > joinFrom && joiners.find(line[end - 1]) != std::string_view::npos) {
-        --end;
+    for (std::size_t n = 0; n < maxJoiners && end > 0; ++n) {
+        const auto codePoint = Utf8CodePoint::before(line, end);
+        if (joiners.find(codePoint.value) == std::u32string_view::npos) {
+            break;
+        }
+        end = codePoint.start;
     }
     std::size_t start = end;
     const std::size_t nameFrom = end > maxNameBytes ? end - maxNameBytes : 0;

@@ -25,7 +25,7 @@ const std::string tokenDashSet = R"([\p{L}0-9_\-|!\$@£¢€¥§)\]])";
 // A digit or a look-alike of one.
 const std::string digitSet = R"([0-9OoQD@Il|!iLSs\$ZzGbéB])";
 // A hexadecimal digit or a look-alike of one.
-const std::string hexSet = R"([0-9A-Fa-fOoQ@Il|!iLSs\$ZzGé£t¢€\{])";
+const std::string hexSet = R"([0-9A-Fa-fOoQ@Il|!iLSs\$ZzGé£t¢€¥\{])";
 // Base64 text with look-alikes.
 const std::string base64Set = R"([\p{L}0-9+/|!\$@£¢€¥§])";
 // Prefix letters: I, S and O as read.
@@ -202,6 +202,23 @@ bool isMisreadPhone(std::string_view candidate)
     return digits && digits->size() >= 7 && digits->size() <= 15;
 }
 
+// At most this many characters of an IBAN are tried either way (64 tries).
+constexpr std::size_t maxIBANChoices = 6;
+
+/// The letter a digit is a look-alike of, or none.
+std::optional<char> letterFor(char digit)
+{
+    switch (digit) {
+    case '0': return 'O';
+    case '1': return 'I';
+    case '2': return 'Z';
+    case '5': return 'S';
+    case '6': return 'G';
+    case '8': return 'B';
+    default: return std::nullopt;
+    }
+}
+
 /// The letters a country code's character may stand for: itself, or what a currency sign
 /// read in its place stands for.
 std::string_view countryLettersFor(char32_t c)
@@ -215,8 +232,9 @@ std::string_view countryLettersFor(char32_t c)
 }
 
 /// An IBAN whose check digits come out right once the look-alikes that cannot be letters are
-/// read as digits, trying each upper-case look-alike in the account part either way and each
-/// currency sign read for a country letter as the letters it resembles (at most 16 tries).
+/// read as digits, trying each upper-case look-alike in the account part either way, each
+/// currency sign read for a country letter as the letters it resembles, and each digit beside
+/// a letter of the account part as the letter it resembles (at most 64 tries).
 bool isMisreadIBAN(std::string_view candidate)
 {
     std::string text;
@@ -250,8 +268,17 @@ bool isMisreadIBAN(std::string_view candidate)
             return false;
         }
     }
-    if (choices.size() > 4 || text.size() < 15 || text.size() > 34) {
+    if (choices.size() > maxIBANChoices || text.size() < 15 || text.size() > 34) {
         return false;
+    }
+    // A digit next to a letter of the account part may be a letter read as a digit ("U0WH").
+    for (std::size_t p = 4; p < text.size() && choices.size() < maxIBANChoices; ++p) {
+        const auto letter = letterFor(text[p]);
+        const bool besideLetter = (std::isupper(static_cast<unsigned char>(text[p - 1])) != 0 && p > 4) ||
+                                  (p + 1 < text.size() && std::isupper(static_cast<unsigned char>(text[p + 1])) != 0);
+        if (letter && besideLetter) {
+            choices.emplace_back(p, std::string{text[p], *letter});
+        }
     }
     std::size_t combinations = 1;
     for (const auto& choice : choices) {
@@ -291,22 +318,23 @@ std::shared_ptr<const TolerantTwin> jwt()
 {
     // A segment may hold one stray space; the header's "eyJ" may be read with a space or an
     // underscore in it.
-    const std::string segmentSet = R"([\p{L}0-9_\-|!\$@£¢€¥§()\[\]\{\}%&])";
-    const std::string segment = segmentSet + "{2,}(?: " + segmentSet + "{2,})?";
+    const std::string segmentSet = R"([\p{L}0-9_\-|!\$@£¢€¥§()\[\]\{\}%&#])";
+    const std::string segment = segmentSet + "{2,}(?: " + segmentSet + "+){0,2}";
     const std::string dot = R"((?: ?[.,] ?))";
     // "eyJ" as read, or "ey" and a lower-case letter where the "J" was lost.
-    const std::string pattern = R"((?:(?<![A-Z0-9_-])[eé] ?[yY][ _]?[J)\]jIl1|]|(?<![A-Za-z0-9_-])ey[a-z]))" + segment + "(?:" + dot +
+    const std::string pattern = R"((?:(?<![A-Z0-9-])[eé] ?[yY][ _]?[J)\]jIl1|]|(?<![A-Za-z0-9_-])ey[a-z]))" + segment + "(?:" + dot +
                                 "| (?=[eé][yY]))" + segment + "(?:" + dot + segment + ")?";
     return twin("jwt", {{Rule(pattern).requiring({"y", "Y"}), atLeast(30)}});
 }
 
 std::shared_ptr<const TolerantTwin> awsAccessKey()
 {
-    const std::string prefix = "A(?:K" + I + "|" + S + I + "|GP|" + I + "D|R" + O + "|NP|NV)A";
+    // "I" may also be read "T", or gain a "T" ("AKITA").
+    const std::string prefix = "A(?:(?:K|" + S + ")[Il1|!T]{1,2}|GP|" + I + "D|R" + O + "|NP|NV)A";
     const std::string pattern = "(?<![A-Z0-9])" + prefix + spaced(tokenSet);
     return twin("awsAccessKey", {{Rule(pattern).requiring({"A"}), [](std::string_view candidate) {
                                       const Counts counts = counted(candidate);
-                                      return counts.characters >= 19 && counts.characters <= 21 &&
+                                      return counts.characters >= 19 && counts.characters <= 22 &&
                                              counts.upperOrDigit >= 17;
                                   }}});
 }
@@ -314,7 +342,7 @@ std::shared_ptr<const TolerantTwin> awsAccessKey()
 std::shared_ptr<const TolerantTwin> awsSecretKey()
 {
     const std::string pattern =
-        R"re((?:aws[_ ]?secret[_ ]?access[_ ]?key|aws[_ -]?secret|secret[_ -]?access[_ -]?key|secret)["']?\s*[:=;]\s*["']?()re" +
+        R"re((?:aws[_ ]?secret[_ ]?access[_ ]?key|aws[_ -]?secret|secret[_ -]?access[_ -]?key|secret)["'“”‘’]?\s*[:=;]\s*["'“”‘’]?()re" +
         spaced(base64Set) + ")";
     return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 41)}});
 }
@@ -344,7 +372,7 @@ std::shared_ptr<const TolerantTwin> apiKey()
 std::shared_ptr<const TolerantTwin> slackToken()
 {
     const std::string pattern =
-        "(?<![A-Z0-9-])x" + O + "x[baprs] ?- ?" + tokenSet + "+(?:(?: ?- ?| )" + tokenSet + "+){0,6}";
+        "(?<![A-Z0-9-])x" + O + "x ?[baprs] ?- ?" + tokenSet + "+(?:(?: ?- ?| )" + tokenSet + "+){0,6}";
     return twin("slackToken", {{Rule(pattern).requiring({"x"}), atLeast(15)}});
 }
 
@@ -366,7 +394,7 @@ std::shared_ptr<const TolerantTwin> hashBlob()
 {
     const std::string run = "(?<![\\p{L}0-9])" + spaced(hexSet) + "(?![\\p{L}0-9])";
     const std::string afterKeyword =
-        R"re((?:ntlm|nthash|nt hash|hash)["']?\s*[:=;]?\s*()re" + spaced(hexSet) + ")";
+        R"re((?:ntlm|nthash|nt hash|hash)["'“”‘’]?\s*[:=;]?\s*()re" + spaced(hexSet) + ")";
     const std::string colon = "(?: ?[:;] ?)";
     const std::string dumpLine = "(?<![\\p{L}0-9])[A-Za-z0-9._$\\\\-]+" + colon + digitSet + "+" + colon + "(" + hexSet +
                                  "+)" + colon + "(" + hexSet + "+)(?: ?[:;]){1,3}";
@@ -397,11 +425,11 @@ std::shared_ptr<const TolerantTwin> passwordInContext()
 std::shared_ptr<const TolerantTwin> connectionString()
 {
     const std::string scheme =
-        R"((?:m[o0]ng[o0]db(?:\+srv)?|p[o0][s5]tgre[s5](?:q[lI1|])?|my[s5]q[lI1|]|red[i1l|]s|am[qg]ps?))";
+        R"((?:m[o0]ng[o0]db(?:\+srv)?|p[o0][s5]tgre[s5](?:q[lI1|])?|[mn]y[s5]q[lI1|]|red[i1l|]s|am[qg]ps?))";
     // Spaces may stray around the separators and into the password and the path; the colon
     // after the scheme may be lost.
     const std::string pattern =
-        scheme + R"re( ?[:;]? ?/ ?/ ?[^\s:;@/]* ?[:;] ?[^\s@]+(?: [^\s@]+)? ?[@©®] ?\S+(?: \S+)?)re";
+        scheme + R"re( ?[:;]? ?/ ?/? ?[^\s@/][^\s@]*(?: [^\s@]+)? ?[@©®] ?\S+(?: \S+)?)re";
     return twin("connectionString", {{Rule(pattern, caseInsensitive).requiring({"/"}), {}}});
 }
 
@@ -432,12 +460,20 @@ std::shared_ptr<const TolerantTwin> hostname()
                               }}});
 }
 
+// A path the exact rule misses because the recogniser glued a rule or a prompt to it
+// ("Zz:_\\NAS-02\share").
+std::shared_ptr<const TolerantTwin> uncPath()
+{
+    const std::string pattern = R"re((?<![A-Za-z0-9\\])\\\\[A-Za-z0-9._$-]+\\[^\s\\]+(?:\\[^\s\\]+)*)re";
+    return twin("uncPath", {{Rule(pattern).requiring({"\\\\"}), {}}});
+}
+
 // An address the exact rule misses because a rule or an underline before it was read as "_"
 // or a dash.
 std::shared_ptr<const TolerantTwin> ipv6()
 {
     const std::string pattern =
-        R"re((?:(?<=^_)|(?<=[^A-Za-z0-9]_)|(?<=[—–«]))[0-9A-Fa-f:]{2,45}(?:\.\d{1,3}){0,3}(?![.\w:]))re";
+        R"re((?:(?<=^_)|(?<=[^A-Za-z0-9]_)|(?<=[—–«])|(?<=\s:))[0-9A-Fa-f:]{2,45}(?:\.\d{1,3}){0,3}(?![.\w:]))re";
     return twin("ipv6", {{Rule(pattern).requiring({":"}), DetectionValidators::isValidIPv6}});
 }
 
@@ -446,7 +482,7 @@ std::shared_ptr<const TolerantTwin> macAddress()
     // A character may be inserted or dropped: groups of one to three digits, twelve in all
     // give or take one.
     const std::string group = hexSet + "{1,3}";
-    const std::string pattern = "(?<![\\p{L}0-9:.-])" + group + "(?: ?[:.\\-–;,] ?" + group + "){5}(?![\\p{L}0-9]|:|[.\\-][0-9A-Fa-f])";
+    const std::string pattern = "(?<![\\p{L}0-9:-])" + group + "(?: ?[:.\\-–;,] ?" + group + "){5}(?![\\p{L}0-9]|:|[.\\-][0-9A-Fa-f])";
     return twin("macAddress", {{Rule(pattern), isMisreadMAC}});
 }
 
@@ -502,7 +538,7 @@ std::shared_ptr<const TolerantTwin> macHomePath()
 std::shared_ptr<const TolerantTwin> windowsProfilePath()
 {
     const std::string slash = R"((?: ?[\\|/] ?))";
-    const std::string pattern = "(?<![\\p{L}0-9])[A-Za-z]{1,2} ?[:;]" + slash + "U[s5\\$][eé]r[s5\\$]" + slash +
+    const std::string pattern = "(?<![0-9])[A-Za-z]{1,2} ?[:;]" + slash + "U[s5\\$][eé]r'?[s5\\$]" + slash +
                                 R"(([^\\|/\s]+(?: [^\\|/\s]+(?=[\\|/]))?))";
     return twin("windowsProfilePath",
                 {{Rule(pattern, noOptions, 1).requiring({"U"}), notFolding({"Public", "Default", "All", "All Users", "Default User"})}});
@@ -515,7 +551,7 @@ const std::vector<std::shared_ptr<const TolerantTwin>>& all()
     static const std::vector<std::shared_ptr<const TolerantTwin>> twins{
         jwt(),         awsAccessKey(), awsSecretKey(), githubToken(),       stripeKey(),  apiKey(),
         slackToken(),  googleAPIKey(), authHeader(),   hashBlob(),          windowsSID(), passwordInContext(),
-        connectionString(), ipv4(),    ipv6(),         hostname(),     macAddress(),   uuid(),              sensitiveURLParam(), iban(),
+        connectionString(), ipv4(),    ipv6(),         hostname(),     macAddress(),   uncPath(),   uuid(),              sensitiveURLParam(), iban(),
         creditCard(),  phoneE164(),    macHomePath(),  windowsProfilePath(),
     };
     return twins;

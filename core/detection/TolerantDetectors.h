@@ -11,9 +11,9 @@ namespace tarnveil::TolerantDetectors {
 /// The twins of the built-in detectors, built on first use and shared. Every secret detector
 /// but the key-block marker (the planner finds misread blocks as a whole), and the identifiers
 /// whose form a recogniser breaks: IPv4 and MAC addresses, UUIDs, IBANs, card and phone
-/// numbers, URL parameters, host names and IPv6 addresses after a rule read as "_", and the
-/// two home-path detectors. E-mail and UNC paths have none: their text survives recognition
-/// (or is mended with it), and a looser form would take prose.
+/// numbers, URL parameters, host names, IPv6 addresses and UNC paths glued to a rule or a
+/// prompt read before them, and the two home-path detectors. E-mail has none: its text
+/// survives recognition, and a looser form would take prose.
 const std::vector<std::shared_ptr<const TolerantTwin>>& all();
 
 /// The twin of the detector with this identifier, or null.

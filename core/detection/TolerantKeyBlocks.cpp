@@ -17,6 +17,11 @@ constexpr std::string_view canonicalClosing = "-----END PRIVATE KEY-----";
 // Stands in for a body row read with a look-alike or a stray space.
 constexpr std::string_view canonicalBody = "MIIBbody";
 
+// A marker line is short; longer lines, and lines without the end of "PRIVATE", are not
+// searched for one.
+constexpr std::size_t maxMarkerLineBytes = 512;
+constexpr std::string_view markerWordEnd = "VATE";
+
 // Rows of one block differ by at most this share of the longest row's length.
 constexpr double lengthSpread = 0.12;
 
@@ -101,11 +106,12 @@ std::vector<std::string> withMarkersRestored(const std::vector<std::string>& lin
     for (const auto& line : lines) {
         const bool exactMarker = line.find("PRIVATE KEY-----") != std::string::npos &&
                                  (line.find("-----BEGIN") != std::string::npos || line.find("-----END") != std::string::npos);
+        const bool mayBeMarker = line.size() <= maxMarkerLineBytes && line.find(markerWordEnd) != std::string::npos;
         if (exactMarker) {
             restored.push_back(line);
-        } else if (openingMatchers().finds(line)) {
+        } else if (mayBeMarker && openingMatchers().finds(line)) {
             restored.emplace_back(canonicalOpening);
-        } else if (closingMatchers().finds(line)) {
+        } else if (mayBeMarker && closingMatchers().finds(line)) {
             restored.emplace_back(canonicalClosing);
         } else if (isMisreadBodyRow(line)) {
             restored.emplace_back(canonicalBody);

@@ -17,8 +17,8 @@ bool containedIn(const TextRange& range, const std::vector<Detection>& detection
                        [&](const Detection& detection) { return detection.range.contains(range); });
 }
 
-/// Keeps the first of every group of findings where one lies inside another of at least its
-/// severity; the input is ordered by start, the wider first.
+/// The findings ordered by start, the wider first, without those lying inside another of at
+/// least their severity.
 std::vector<Detection> withoutNested(std::vector<Detection> found)
 {
     std::stable_sort(found.begin(), found.end(), [](const Detection& a, const Detection& b) {

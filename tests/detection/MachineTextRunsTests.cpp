@@ -60,6 +60,14 @@ TEST(MachineTextRuns, KeyNamesBeforeARunAreRecognised)
     // A stray space splits a token, not its context.
     EXPECT_EQ(runTexts("secret: O1WRXWnhSM+QP7mVj rjv8xE6mz88RexpKc8eaAWG"),
               Runs{"O1WRXWnhSM+QP7mVj rjv8xE6mz88RexpKc8eaAWG [key]"});
+    // Curly quotes join a name to its value; a "-" read for "=" does too.
+    EXPECT_EQ(runTexts("$env:AW55ECRETACCESSKEY = “9GbkzhQT3NdaUCGLP/wk6ELHXS5Ly+yQdhhi”"),
+              Runs{"9GbkzhQT3NdaUCGLP/wk6ELHXS5Ly+yQdhhi [key]"});
+    EXPECT_EQ(runTexts("OPENAI_API_KEY-sk-dIOMLngAVATurWqxoCEJr0B1QHWmJ6Jpuwre"),
+              Runs{"sk-dIOMLngAVATurWqxoCEJr0B1QHWmJ6Jpuwre [key]"});
+    // A "]" read for a "J" does not cut the run short.
+    EXPECT_EQ(runTexts("token: gho_GRu3HNoxXf]1iIHA6U7dPw2Zja18hzLqSscajj"),
+              Runs{"gho_GRu3HNoxXf]1iIHA6U7dPw2Zja18hzLqSscajj [key]"});
     // No key name: the run is found, but not as a key's value.
     EXPECT_EQ(runTexts("monkey Q2w8Xc4vBn7Ty0pLkJh5gFd3"), Runs{"Q2w8Xc4vBn7Ty0pLkJh5gFd3"});
     EXPECT_EQ(runTexts("paid Q2w8Xc4vBn7Ty0pLkJh5gFd3"), Runs{"Q2w8Xc4vBn7Ty0pLkJh5gFd3"});
