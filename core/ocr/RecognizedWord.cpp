@@ -1,5 +1,6 @@
 #include "ocr/RecognizedWord.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "ocr/Geometry.h"
@@ -21,6 +22,11 @@ void RecognizedWord::absorb(RecognizedWord&& next)
         box = next.box;
     } else if (next.box.hasArea()) {
         box = Geometry::unionOf(box, next.box);
+    }
+    if (!symbols.empty() && !next.symbols.empty()) {
+        confidence = std::min(confidence, next.confidence);
+    } else if (symbols.empty()) {
+        confidence = next.confidence;
     }
     std::move(next.symbols.begin(), next.symbols.end(), std::back_inserter(symbols));
 }

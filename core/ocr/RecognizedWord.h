@@ -17,12 +17,14 @@ struct RecognizedWord {
 
     Rect box;
     std::vector<Symbol> symbols;
+    /// The engine's confidence in the word, 0 to 1 (0 when it gave none).
+    float confidence = 0;
 
     /// The symbols' text, one after the other.
     std::string text() const;
 
     /// Takes `next`'s symbols after its own and grows the box to hold both (a box without
-    /// area is left out).
+    /// area is left out). The joined word is as doubtful as the less certain of the two.
     void absorb(RecognizedWord&& next);
 };
 

@@ -40,8 +40,15 @@ using PassResult = Result<std::vector<OCRObservation>, std::string>;
 } // namespace
 
 OCRService::OCRService(double upscaleThresholdWidth, double dedupIoUThreshold)
-    : OCRService(upscaleThresholdWidth, dedupIoUThreshold, TesseractPass::run)
+    : OCRService(upscaleThresholdWidth, dedupIoUThreshold,
+                 [](const QImage& image, const Size& imageSize, OCRObservation::Source source) {
+                     return TesseractPass::run(image, imageSize, source);
+                 })
 {
+    // The Tesseract pass finds the lines first and reads each one enlarged to the size the
+    // engine reads best, which is what the enlarged copy of a narrow image is for; reading
+    // that copy as well would double the work and find the same lines.
+    enlargedCopy_ = false;
 }
 
 OCRService::OCRService(double upscaleThresholdWidth, double dedupIoUThreshold, Pass pass)
@@ -62,7 +69,7 @@ Result<std::vector<OCRObservation>, std::string> OCRService::run(const QImage& i
 Result<OCRResult, std::string> OCRService::recognizeText(const QImage& image) const
 {
     const Size size{double(image.width()), double(image.height())};
-    const bool enlarge = upscaleThresholdWidth > size.width;
+    const bool enlarge = enlargedCopy_ && upscaleThresholdWidth > size.width;
 
     // The enlarged pass runs on a thread of its own while this thread does the native one;
     // each pass drives its own engine instance, so they share nothing.

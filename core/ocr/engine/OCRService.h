@@ -16,7 +16,8 @@ namespace tarnveil {
 /// Turns one bitmap into its recognised text lines, in reading order. The image is recognised
 /// at its own size and, when it is narrower than `upscaleThresholdWidth`, a second time as a
 /// copy enlarged twice; the lines of both passes are pooled and near-duplicates removed. The
-/// two passes run at the same time on two threads; the call returns when both are done.
+/// two passes run at the same time on two threads; the call returns when both are done. The
+/// Tesseract pass enlarges every line it reads on its own, so with it there is no second pass.
 ///
 /// A service is used by one thread at a time; its thresholds are plain fields.
 class OCRService {
@@ -27,7 +28,7 @@ public:
     using Pass = std::function<Result<std::vector<OCRObservation>, std::string>(
         const QImage& image, const Size& imageSize, OCRObservation::Source source)>;
 
-    /// Uses the Tesseract pass.
+    /// Uses the Tesseract pass (one pass: it enlarges small lines itself).
     explicit OCRService(double upscaleThresholdWidth = 1600, double dedupIoUThreshold = 0.7);
     /// Uses `pass` for both passes (tests replace the engine with it).
     OCRService(double upscaleThresholdWidth, double dedupIoUThreshold, Pass pass);
@@ -57,6 +58,7 @@ private:
                                                          OCRObservation::Source source) const;
 
     Pass pass_;
+    bool enlargedCopy_ = true; ///< whether narrow images are read a second time, enlarged
 };
 
 } // namespace tarnveil

@@ -1,9 +1,11 @@
 #include "ocr/engine/TesseractPass.h"
 
 #include <algorithm>
-#include <memory>
+#include <chrono>
 #include <cstring>
 #include <functional>
+#include <iterator>
+#include <memory>
 
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
@@ -14,8 +16,12 @@
 #include "ocr/TokenRepair.h"
 #include "ocr/engine/BandSplitter.h"
 #include "ocr/engine/GapInspector.h"
+#include "ocr/engine/LineReader.h"
+#include "ocr/engine/LineSegmenter.h"
 #include "ocr/engine/RecognitionPool.h"
+#include "ocr/engine/RowCollector.h"
 #include "ocr/engine/ScreenshotPreparation.h"
+#include "ocr/engine/SecondLook.h"
 #include "ocr/engine/TesseractEngine.h"
 
 namespace tarnveil::TesseractPass {
@@ -31,75 +37,26 @@ constexpr double preparationScale = 1.0;
 constexpr double bandPixels = 1.2e6;
 /// White margin around each band, in prepared pixels.
 constexpr int marginPixels = 12;
+/// The first reading enlarges each line until its box is about this many pixels high, never
+/// shrinking it: small screen text reads better a little larger, while more enlargement costs
+/// time and, on the first reading, no accuracy. Machine-made words get a closer second look.
+constexpr double lineTargetHeight = 24;
 
-struct TextDeleter {
-    void operator()(char* text) const { delete[] text; }
-};
+using BandOutcome = LineReading;
 
-std::string takeText(char* text)
-{
-    std::unique_ptr<char[], TextDeleter> owned(text);
-    return owned ? std::string(owned.get()) : std::string();
-}
-
-/// Maps boxes of the prepared bitmap back to pixels of the source image.
-struct BoxMapping {
-    double toSource; ///< source pixels per prepared pixel
-    int offsetX;     ///< prepared pixels to add to a box's x before scaling
-    int offsetY;
-
-    Rect operator()(int left, int top, int right, int bottom) const
-    {
-        return Rect{(left + offsetX) * toSource, (top + offsetY) * toSource, (right - left) * toSource,
-                    (bottom - top) * toSource};
-    }
-};
-
-Rect boxAt(const tesseract::ResultIterator& it, tesseract::PageIteratorLevel level, const BoxMapping& mapping)
-{
-    int left = 0, top = 0, right = 0, bottom = 0;
-    if (!it.BoundingBox(level, &left, &top, &right, &bottom)) {
-        return Rect{};
-    }
-    return mapping(left, top, right, bottom);
-}
-
-/// Walks the engine's results symbol by symbol and gathers the rows it segmented.
-class RowCollector {
+class Stopwatch {
 public:
-    explicit RowCollector(BoxMapping mapping) : mapping_(mapping) {}
-
-    std::vector<RecognizedRow> collect(tesseract::ResultIterator& it) &&
+    /// The milliseconds since the last lap (or the start).
+    double lap()
     {
-        using tesseract::RIL_SYMBOL;
-        using tesseract::RIL_TEXTLINE;
-        using tesseract::RIL_WORD;
-        it.Begin();
-        do {
-            if (it.Empty(RIL_SYMBOL)) {
-                continue;
-            }
-            if (it.IsAtBeginningOf(RIL_TEXTLINE) || rows_.empty()) {
-                rows_.push_back(RecognizedRow{boxAt(it, RIL_TEXTLINE, mapping_),
-                                              std::clamp(it.Confidence(RIL_TEXTLINE) / 100.0f, 0.0f, 1.0f), {}});
-            }
-            if (it.IsAtBeginningOf(RIL_WORD) || rows_.back().words.empty()) {
-                rows_.back().words.push_back(RecognizedWord{boxAt(it, RIL_WORD, mapping_), {}});
-            }
-            rows_.back().words.back().symbols.push_back(
-                {takeText(it.GetUTF8Text(RIL_SYMBOL)), boxAt(it, RIL_SYMBOL, mapping_)});
-        } while (it.Next(RIL_SYMBOL));
-        return std::move(rows_);
+        const auto now = std::chrono::steady_clock::now();
+        const double elapsed = std::chrono::duration<double, std::milli>(now - last_).count();
+        last_ = now;
+        return elapsed;
     }
 
 private:
-    BoxMapping mapping_;
-    std::vector<RecognizedRow> rows_;
-};
-
-struct BandOutcome {
-    std::vector<RecognizedRow> rows;
-    std::string error;
+    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
 /// The band's rows of `bitmap`, copied with a white margin, as Tesseract reads best.
@@ -129,6 +86,7 @@ BandOutcome recognizeBand(const QImage& bitmap, const BandSplitter::Band& band, 
         return {{}, "text recognition failed: the image is too large to prepare"};
     }
     tesseract::TessBaseAPI& api = *engine.value();
+    api.SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
     api.SetImage(copy.constBits(), copy.width(), copy.height(), 1, int(copy.bytesPerLine()));
     api.SetSourceResolution(96);
     if (api.Recognize(nullptr) != 0) {
@@ -138,8 +96,39 @@ BandOutcome recognizeBand(const QImage& bitmap, const BandSplitter::Band& band, 
     if (!it) {
         return {};
     }
-    const BoxMapping mapping{toSource, -marginPixels, band.top - marginPixels};
+    const BoxMapping mapping{toSource, -double(marginPixels), double(band.top - marginPixels)};
     return {RowCollector(mapping).collect(*it), {}};
+}
+
+
+/// The jobs that read `bitmap` in bands, one text block each.
+std::vector<std::function<void()>> bandJobs(const QImage& bitmap, double toSource, std::vector<BandOutcome>& outcomes)
+{
+    const auto bands = BandSplitter::bands(bitmap, bandPixels);
+    outcomes.resize(bands.size());
+    std::vector<std::function<void()>> jobs;
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        jobs.emplace_back([&bitmap, &outcomes, band = bands[i], toSource, i] {
+            outcomes[i] = recognizeBand(bitmap, band, toSource);
+        });
+    }
+    return jobs;
+}
+
+/// The jobs that read each line of `layout` on its own.
+std::vector<std::function<void()>> lineJobs(const TextLineLayout& layout, double toSource,
+                                            std::vector<BandOutcome>& outcomes)
+{
+    outcomes.resize(layout.lines.size());
+    std::vector<std::function<void()>> jobs;
+    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+        jobs.emplace_back([&layout, &outcomes, toSource, i] {
+            const PixelBox& line = layout.lines[i];
+            outcomes[i] = LineReader::read(layout.cleaned, line, std::max(2, layout.glyphHeight / 2), 1,
+                                           LineReader::scaleFor(line.height(), lineTargetHeight), toSource);
+        });
+    }
+    return jobs;
 }
 
 } // namespace
@@ -147,23 +136,31 @@ BandOutcome recognizeBand(const QImage& bitmap, const BandSplitter::Band& band, 
 Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const Size& imageSize,
                                                      OCRObservation::Source source)
 {
+    PassTimings timings;
+    return run(image, imageSize, source, timings);
+}
+
+Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const Size& imageSize,
+                                                     OCRObservation::Source source, PassTimings& timings)
+{
     if (image.isNull() || image.width() < 1 || image.height() < 1) {
         return std::vector<OCRObservation>{};
     }
+    Stopwatch clock;
     const ScreenshotPreparation prepared = ScreenshotPreparation::prepare(image, preparationScale);
     if (prepared.bitmap.isNull()) {
         return failure(std::string("text recognition failed: the image is too large to prepare"));
     }
-    const auto bands = BandSplitter::bands(prepared.bitmap, bandPixels);
-    std::vector<BandOutcome> outcomes(bands.size());
-    std::vector<std::function<void()>> jobs;
+    timings.preparation = clock.lap();
     // Boxes of the prepared bitmap → pixels of the image passed in → pixels of the source.
     const double toSource = imageSize.width / (double(image.width()) * prepared.scale);
-    for (std::size_t i = 0; i < bands.size(); ++i) {
-        jobs.emplace_back([&, i] { outcomes[i] = recognizeBand(prepared.bitmap, bands[i], toSource); });
-    }
-    RecognitionPool::shared().runAll(std::move(jobs));
+    const TextLineLayout layout = LineSegmenter::segment(prepared.bitmap);
+    timings.segmentation = clock.lap();
 
+    // A bitmap that is no screenshot of text (a photograph) is read in bands as one block.
+    std::vector<BandOutcome> outcomes;
+    RecognitionPool::shared().runAll(layout.usable ? lineJobs(layout, toSource, outcomes)
+                                                   : bandJobs(prepared.bitmap, toSource, outcomes));
     std::vector<RecognizedRow> rows;
     for (BandOutcome& outcome : outcomes) {
         if (!outcome.error.empty()) {
@@ -171,8 +168,18 @@ Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const 
         }
         std::move(outcome.rows.begin(), outcome.rows.end(), std::back_inserter(rows));
     }
+    timings.firstReading = clock.lap();
+
+    rows = RowJoiner::joined(std::move(rows));
+    if (layout.usable) {
+        if (std::string error = SecondLook::reread(rows, layout.cleaned, toSource, layout.glyphHeight); !error.empty()) {
+            return failure(error);
+        }
+    }
+    timings.secondLook = clock.lap();
+
     std::vector<RecognizedRow> repaired;
-    for (RecognizedRow& joined : RowJoiner::joined(std::move(rows))) {
+    for (RecognizedRow& joined : rows) {
         repaired.push_back(
             TokenRepair::repaired(GapInspector::withUnderscoresRestored(std::move(joined), prepared.bitmap, toSource)));
     }
@@ -184,6 +191,7 @@ Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const 
             lines.push_back(std::move(*line));
         }
     }
+    timings.assembly = clock.lap();
     return lines;
 }
 

@@ -8,6 +8,7 @@
 #include "detection/Result.h"
 #include "ocr/OCRObservation.h"
 #include "ocr/Size.h"
+#include "ocr/engine/PassTimings.h"
 
 namespace tarnveil::TesseractPass {
 
@@ -19,5 +20,9 @@ namespace tarnveil::TesseractPass {
 /// Fails when the engine cannot start (missing language data) or cannot read the bitmap.
 Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const Size& imageSize,
                                                      OCRObservation::Source source);
+
+/// `run`, telling where the time went.
+Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const Size& imageSize,
+                                                     OCRObservation::Source source, PassTimings& timings);
 
 } // namespace tarnveil::TesseractPass

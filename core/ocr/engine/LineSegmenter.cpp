@@ -1,0 +1,331 @@
+#include "ocr/engine/LineSegmenter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <opencv2/imgproc.hpp>
+
+namespace tarnveil::LineSegmenter {
+
+namespace {
+
+/// Pixels darker than this may belong to a frame around text (a code span's border).
+constexpr int faintLevel = 236;
+/// Marks at most this many pixels wide and tall are specks (dots, noise): they never decide
+/// where a line is, though their pixels stay in the bitmap.
+constexpr int speckSize = 2;
+/// A mark taller and wider than this many glyph heights is a picture, not text.
+constexpr double blobInGlyphs = 2.5;
+/// A mark taller than this many glyph heights is a picture or a bar, whatever its width.
+constexpr double tallInGlyphs = 4.0;
+/// Straight strokes at least this many glyph heights long are rules or borders.
+constexpr double horizontalRuleInGlyphs = 5.0;
+constexpr double verticalRuleInGlyphs = 2.5;
+/// A piece lower than this many glyph heights (a row of dots, an accent cut off from its
+/// letters) joins the line it overlaps that is nearest, within `pieceReachInGlyphs`.
+constexpr double pieceInGlyphs = 0.45;
+constexpr double pieceReachInGlyphs = 0.6;
+/// A piece taller than this many glyph heights is more than one line; it is split at gaps of
+/// `narrowGapInGlyphs`.
+constexpr double tallLineInGlyphs = 2.4;
+constexpr double narrowGapInGlyphs = 0.6;
+/// The cut never goes deeper than this; what is left at that depth is one line.
+constexpr int maximumDepth = 64;
+
+cv::Mat wrap(const QImage& bitmap)
+{
+    return cv::Mat(bitmap.height(), bitmap.width(), CV_8UC1, const_cast<uchar*>(bitmap.constBits()),
+                   size_t(bitmap.bytesPerLine()));
+}
+
+PixelBox boxOf(const cv::Mat& stats, int label)
+{
+    const int* s = stats.ptr<int>(label);
+    return {s[cv::CC_STAT_LEFT], s[cv::CC_STAT_TOP], s[cv::CC_STAT_LEFT] + s[cv::CC_STAT_WIDTH],
+            s[cv::CC_STAT_TOP] + s[cv::CC_STAT_HEIGHT]};
+}
+
+/// The median height of the marks that look like glyphs: neither specks nor long strokes.
+int typicalGlyphHeight(const cv::Mat& stats, int count)
+{
+    std::vector<int> heights;
+    for (int label = 1; label < count; ++label) {
+        const PixelBox box = boxOf(stats, label);
+        if (box.height() >= 4 && box.width() <= 4 * box.height() && box.height() <= 8 * std::max(1, box.width())) {
+            heights.push_back(box.height());
+        }
+    }
+    if (heights.empty()) {
+        return 0;
+    }
+    std::nth_element(heights.begin(), heights.begin() + std::ptrdiff_t(heights.size() / 2), heights.end());
+    return heights[heights.size() / 2];
+}
+
+struct Rules {
+    cv::Mat horizontal;
+    cv::Mat vertical;
+};
+
+/// Long straight horizontal and vertical strokes of `ink`.
+Rules rulesOf(const cv::Mat& ink, int glyph)
+{
+    const int across = std::max(24, int(std::lround(horizontalRuleInGlyphs * glyph)));
+    const int down = std::max(16, int(std::lround(verticalRuleInGlyphs * glyph)));
+    Rules rules;
+    cv::morphologyEx(ink, rules.horizontal, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(across, 1)));
+    cv::morphologyEx(ink, rules.vertical, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, down)));
+    return rules;
+}
+
+bool hasInk(const cv::Mat& mask, int left, int top, int right, int bottom)
+{
+    left = std::max(0, left);
+    top = std::max(0, top);
+    right = std::min(mask.cols, right);
+    bottom = std::min(mask.rows, bottom);
+    return right > left && bottom > top && cv::countNonZero(mask(cv::Rect(left, top, right - left, bottom - top))) > 0;
+}
+
+/// Whether `box`, a mark left after the rules were taken out, is the side of a frame: a thin
+/// upright stroke that met a horizontal rule at its top and another at its bottom, as the
+/// sides of a code span's or a cell's border do. An underlined letter meets a rule only below.
+bool isFrameSide(const PixelBox& box, const cv::Mat& horizontalRules, int glyph)
+{
+    if (box.width() > std::max(4, glyph / 2) || box.height() < glyph) {
+        return false;
+    }
+    return hasInk(horizontalRules, box.left - 2, box.top - 2, box.right + 2, box.top + 2) &&
+           hasInk(horizontalRules, box.left - 2, box.bottom - 2, box.right + 2, box.bottom + 2);
+}
+
+/// Paints out of `ink` and `grey` the frames around text: the borders of code spans, cells and
+/// fields, often too faint to count as ink but still read as "|" or "(" beside a token. Faint
+/// horizontal rules lose their light pixels (dark text on a tinted band keeps its own), and the
+/// thin sides between a top and a bottom rule go whole.
+void removeFrames(cv::Mat& ink, cv::Mat& grey, int glyph)
+{
+    cv::Mat faint;
+    cv::threshold(grey, faint, faintLevel - 1, 255, cv::THRESH_BINARY_INV);
+    const int across = std::max(24, int(std::lround(horizontalRuleInGlyphs * glyph)));
+    cv::Mat horizontalRules;
+    cv::morphologyEx(faint, horizontalRules, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(across, 1)));
+    faint.setTo(0, horizontalRules);
+    grey.setTo(255, horizontalRules & (grey >= inkLevel));
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(faint, labels, stats, centroids, 8, CV_32S);
+    for (int label = 1; label < count; ++label) {
+        const PixelBox box = boxOf(stats, label);
+        if (!isFrameSide(box, horizontalRules, glyph)) {
+            continue;
+        }
+        const cv::Rect area(box.left, box.top, box.width(), box.height());
+        const cv::Mat side = labels(area) == label;
+        ink(area).setTo(0, side);
+        grey(area).setTo(255, side);
+    }
+}
+
+/// Whether a mark of the closed ink map is a picture (avatar, icon, badge): taller and wider
+/// than text, compact, and with ink on every row. Lines of text that closing merged into one
+/// mark always keep a blank row between them in the open ink map.
+bool isPicture(const PixelBox& box, const cv::Mat& ink, int glyph)
+{
+    const double width = box.width();
+    const double height = box.height();
+    if (height > tallInGlyphs * glyph && width < 0.5 * height) {
+        return true; // a bar, a scroll bar's thumb
+    }
+    if (!(height > blobInGlyphs * glyph && width > blobInGlyphs * glyph && width < 2 * height && height < 2 * width)) {
+        return false;
+    }
+    const cv::Mat area = ink(cv::Rect(box.left, box.top, box.width(), box.height()));
+    for (int y = 0; y < area.rows; ++y) {
+        if (cv::countNonZero(area.row(y)) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+/// The boxes of the pictures in `ink`: marks found after closing gaps of up to half a glyph,
+/// so the pieces of an avatar's ring or an icon's outline count as one.
+std::vector<PixelBox> picturesOf(const cv::Mat& ink, int glyph)
+{
+    const int reach = std::max(3, (glyph / 2) | 1);
+    cv::Mat closed;
+    cv::morphologyEx(ink, closed, cv::MORPH_CLOSE, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(reach, reach)));
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(closed, labels, stats, centroids, 8, CV_32S);
+    std::vector<PixelBox> pictures;
+    for (int label = 1; label < count; ++label) {
+        const PixelBox box = boxOf(stats, label);
+        if (isPicture(box, ink, glyph)) {
+            pictures.push_back(box);
+        }
+    }
+    return pictures;
+}
+
+enum class Axis { rows, columns };
+
+int startOf(const PixelBox& box, Axis axis) { return axis == Axis::rows ? box.top : box.left; }
+int endOf(const PixelBox& box, Axis axis) { return axis == Axis::rows ? box.bottom : box.right; }
+
+/// `marks` in groups separated along `axis` by gaps of at least `gap` pixels, in order.
+std::vector<std::vector<PixelBox>> split(std::vector<PixelBox> marks, Axis axis, int gap)
+{
+    std::sort(marks.begin(), marks.end(),
+              [axis](const PixelBox& a, const PixelBox& b) { return startOf(a, axis) < startOf(b, axis); });
+    std::vector<std::vector<PixelBox>> groups;
+    int reach = 0;
+    for (const PixelBox& mark : marks) {
+        if (groups.empty() || startOf(mark, axis) - reach >= gap) {
+            groups.emplace_back();
+            reach = endOf(mark, axis);
+        }
+        groups.back().push_back(mark);
+        reach = std::max(reach, endOf(mark, axis));
+    }
+    return groups;
+}
+
+PixelBox unionOf(const std::vector<PixelBox>& marks)
+{
+    PixelBox box;
+    for (const PixelBox& mark : marks) {
+        box = box.united(mark);
+    }
+    return box;
+}
+
+struct CutLimits {
+    int columnGap;  ///< columns split at gaps at least this wide
+    int narrowGap;  ///< a piece too tall for one line splits at gaps at least this wide
+    int tallLine;   ///< a piece taller than this holds more than one line
+};
+
+/// Cuts `marks` into lines: rows at blank rows, columns at wide gaps, alternately. A piece that
+/// has neither but is too tall for one line (two rows bridged by a mark beside them, such as
+/// the remains of an avatar) is split at narrower gaps, so its rows can come apart.
+void cut(std::vector<PixelBox> marks, const CutLimits& limits, int depth, std::vector<PixelBox>& lines)
+{
+    if (depth < maximumDepth) {
+        auto slabs = split(marks, Axis::rows, 1);
+        if (slabs.size() == 1) {
+            slabs = split(marks, Axis::columns, limits.columnGap);
+        }
+        if (slabs.size() == 1 && unionOf(marks).height() > limits.tallLine) {
+            slabs = split(marks, Axis::columns, limits.narrowGap);
+        }
+        if (slabs.size() > 1) {
+            for (auto& slab : slabs) {
+                cut(std::move(slab), limits, depth + 1, lines);
+            }
+            return;
+        }
+    }
+    lines.push_back(unionOf(marks));
+}
+
+int verticalDistance(const PixelBox& a, const PixelBox& b)
+{
+    return std::max({0, a.top - b.bottom, b.top - a.bottom});
+}
+
+bool overlapsHorizontally(const PixelBox& a, const PixelBox& b) { return a.left < b.right && b.left < a.right; }
+
+/// Low pieces (dots of an "i" above a line without ascenders, a row of periods) joined to the
+/// nearest line they overlap.
+std::vector<PixelBox> withPiecesJoined(std::vector<PixelBox> lines, int glyph)
+{
+    const int low = int(std::lround(pieceInGlyphs * glyph));
+    const int reach = int(std::lround(pieceReachInGlyphs * glyph));
+    std::vector<bool> gone(lines.size(), false);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].height() >= low) {
+            continue;
+        }
+        std::size_t best = lines.size();
+        int bestDistance = reach + 1;
+        for (std::size_t j = 0; j < lines.size(); ++j) {
+            if (j == i || gone[j] || lines[j].height() < low || !overlapsHorizontally(lines[i], lines[j])) {
+                continue;
+            }
+            const int distance = verticalDistance(lines[i], lines[j]);
+            if (distance < bestDistance) {
+                best = j;
+                bestDistance = distance;
+            }
+        }
+        if (best < lines.size()) {
+            lines[best] = lines[best].united(lines[i]);
+            gone[i] = true;
+        }
+    }
+    std::vector<PixelBox> kept;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!gone[i]) {
+            kept.push_back(lines[i]);
+        }
+    }
+    return kept;
+}
+
+} // namespace
+
+TextLineLayout segment(const QImage& bitmap)
+{
+    TextLineLayout layout;
+    if (bitmap.isNull() || bitmap.format() != QImage::Format_Grayscale8) {
+        layout.usable = false;
+        return layout;
+    }
+    layout.cleaned = bitmap.copy();
+    cv::Mat grey = wrap(layout.cleaned);
+    cv::Mat ink;
+    cv::threshold(grey, ink, inkLevel - 1, 255, cv::THRESH_BINARY_INV);
+
+    cv::Mat labels, stats, centroids;
+    int count = cv::connectedComponentsWithStats(ink, labels, stats, centroids, 8, CV_32S);
+    if (count - 1 > maximumMarks) {
+        layout.usable = false;
+        return layout;
+    }
+    const int glyph = typicalGlyphHeight(stats, count);
+    layout.glyphHeight = glyph;
+    if (glyph == 0) {
+        return layout;
+    }
+
+    const Rules rules = rulesOf(ink, glyph);
+    for (const cv::Mat* rule : {&rules.horizontal, &rules.vertical}) {
+        ink.setTo(0, *rule);
+        grey.setTo(255, *rule);
+    }
+    removeFrames(ink, grey, glyph);
+    const std::vector<PixelBox> pictures = picturesOf(ink, glyph);
+    for (const PixelBox& picture : pictures) {
+        const cv::Rect area(picture.left, picture.top, picture.width(), picture.height());
+        ink(area).setTo(0);
+        grey(area).setTo(255);
+    }
+    count = cv::connectedComponentsWithStats(ink, labels, stats, centroids, 8, CV_32S);
+    std::vector<PixelBox> marks;
+    for (int label = 1; label < count; ++label) {
+        const PixelBox box = boxOf(stats, label);
+        if (box.width() > speckSize || box.height() > speckSize) {
+            marks.push_back(box);
+        }
+    }
+
+    const CutLimits limits{std::max(4, int(std::lround(columnGapInGlyphs * glyph))),
+                           std::max(3, int(std::lround(narrowGapInGlyphs * glyph))),
+                           int(std::lround(tallLineInGlyphs * glyph))};
+    std::vector<PixelBox> lines;
+    cut(std::move(marks), limits, 0, lines);
+    layout.lines = withPiecesJoined(std::move(lines), glyph);
+    return layout;
+}
+
+} // namespace tarnveil::LineSegmenter

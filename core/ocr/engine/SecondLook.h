@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include <QImage>
+
+#include "ocr/RecognizedRow.h"
+
+namespace tarnveil::SecondLook {
+
+/// A second reading is made of at most this many words per image.
+inline constexpr std::size_t maximumWords = 600;
+/// The second reading enlarges the word's row until it is about this many pixels high (an
+/// x-height of about 20 pixels).
+inline constexpr double targetRowHeight = 44;
+
+/// Whether a recognised word looks machine-made, the kind of text a misread character hides
+/// from detection: long, letters mixed with digits, a long hexadecimal or base64 run, or a
+/// known token prefix.
+bool looksMachineMade(std::string_view word);
+
+/// Whether `second`, another reading of word `index` of `row`, should replace the first: the
+/// detectors claim it more in the row's text, or they claim both alike and the engine is
+/// more confident of it. An empty reading never replaces.
+bool prefersSecond(const RecognizedRow& row, std::size_t index, const RecognizedWord& second);
+
+/// Reads every machine-made word of `rows` a second time, from a crop of `bitmap` (the
+/// prepared bitmap, dark ink on white) around the word and its row, enlarged, and keeps the
+/// reading the detectors claim more (ReadingJudge), else the more confident one. `toSource`
+/// converts bitmap pixels to the source pixels of the rows' boxes; `glyphHeight` is the
+/// bitmap's typical glyph height. Runs the readings on the shared recognition pool; returns
+/// the engine's error, if any (the rows are then left as they were).
+std::string reread(std::vector<RecognizedRow>& rows, const QImage& bitmap, double toSource, int glyphHeight);
+
+} // namespace tarnveil::SecondLook
