@@ -24,8 +24,13 @@ constexpr double minKindChanges = 0.25;
 constexpr std::size_t minTokenPiece = 6;
 
 // What the text between a key name and its value may hold, and how much of it.
-constexpr std::u32string_view joiners = U" \t\"'`:=>“”‘’«»";
+constexpr std::u32string_view joiners = U" \t\"'`:=>~“”‘’«»";
 constexpr std::size_t maxJoiners = 6;
+// A word between a key name and its value ("the token is 9f…").
+constexpr std::array<std::string_view, 5> fillers{"is", "was", "are", "now", "for"};
+// What a stray separator inside a token may have been read as.
+constexpr std::string_view strayInside = " .#*%&~^";
+
 // The furthest back a key name is looked for.
 constexpr std::size_t maxNameBytes = 64;
 
@@ -152,6 +157,25 @@ bool isTokenPiece(std::string_view piece)
     return false;
 }
 
+/// `end` moved back over a filler word and the spaces before it, when the text before `end`
+/// is one.
+std::size_t withoutFiller(std::string_view line, std::size_t end)
+{
+    for (const auto filler : fillers) {
+        const std::size_t wordStart = end >= filler.size() ? end - filler.size() : 0;
+        const bool standsAlone = end >= filler.size() + 1 && line[wordStart - 1] == ' ';
+        if (!standsAlone || line.substr(wordStart, filler.size()) != filler) {
+            continue;
+        }
+        std::size_t before = wordStart;
+        while (before > 0 && line[before - 1] == ' ') {
+            --before;
+        }
+        return before;
+    }
+    return end;
+}
+
 /// The machine-like rest of a run that starts with a key name and a "-" read for its "=" or
 /// ":" ("OPENAI_API_KEY-sk-…"): the name's last part is a key word.
 std::optional<TextRange> valueAfterKeyName(std::string_view line, const TextRange& run)
@@ -191,10 +215,11 @@ std::vector<MachineTextRuns::Run> MachineTextRuns::find(std::string_view line)
     }
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         TextRange range = pieces[k];
-        // One stray space inside a token: two token-like pieces with one space between them,
-        // the first not a key name ("sha256 9f86d0…").
+        // One stray separator inside a token: two token-like pieces with one space or symbol
+        // between them, the first not a key name ("sha256 9f86d0…").
         const std::string_view piece = line.substr(range.start, range.length());
-        if (k + 1 < pieces.size() && pieces[k + 1].start == range.end + 1 && line[range.end] == ' ' &&
+        if (k + 1 < pieces.size() && pieces[k + 1].start == range.end + 1 &&
+            strayInside.find(line[range.end]) != std::string_view::npos &&
             isTokenPiece(piece) && !isKeyName(piece) &&
             isTokenPiece(line.substr(pieces[k + 1].start, pieces[k + 1].length())) &&
             isMachineLike(line.substr(range.start, pieces[k + 1].end - range.start))) {
@@ -247,6 +272,7 @@ bool MachineTextRuns::followsKeyWord(std::string_view line, std::size_t runStart
         }
         end = codePoint.start;
     }
+    end = withoutFiller(line, end);
     std::size_t start = end;
     const std::size_t nameFrom = end > maxNameBytes ? end - maxNameBytes : 0;
     while (start > nameFrom) {

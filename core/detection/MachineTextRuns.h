@@ -14,8 +14,8 @@ namespace tarnveil {
 /// mixing letters and digits the way generated text does (the letter case or the kind of
 /// character changes often, unlike in words and identifiers such as "build_2024_final"), or
 /// holds at least 16 hexadecimal digits in a row with letters and digits among them. Two
-/// pieces that are not words, joined by one space, are taken as one token split by a stray
-/// space when together they are machine-like.
+/// pieces that are not words, joined by one space or one of ". # * % & ~ ^", are taken as one
+/// token split by a stray separator when together they are machine-like.
 class MachineTextRuns {
 public:
     struct Run {
@@ -33,8 +33,9 @@ public:
     /// a word or identifier with "key", "token", "secret", "password", "passwd", "pwd", "auth",
     /// "bearer", "hash", "sid", "id", "credential", or the name of a digest ("sha256",
     /// "checksum", "signature", "fingerprint") as one of its parts ("API_KEY",
-    /// "client_secret", "X-Auth-Token", "sessionId", "apikey"), then quotes, ":", "=" or
-    /// spaces.
+    /// "client_secret", "X-Auth-Token", "sessionId", "apikey"), then quotes, ":", "=", "~" or
+    /// spaces, maybe around a filler word ("is", "was", "are", "now", "for"); or a key name and
+    /// a "-" read for "=" at the start of the run itself ("OPENAI_API_KEY-sk-…").
     static bool followsKeyWord(std::string_view line, std::size_t runStart);
 
     static constexpr std::size_t maxLineBytes = 64 * 1024;

@@ -19,22 +19,26 @@ constexpr auto noOptions = RegexOptions::none;
 
 // Character classes widened by what the recogniser reads in their place (ICU set syntax).
 // A token character: any letter, a digit, or a symbol read for one.
-const std::string tokenSet = R"([\p{L}0-9|!\$@£¢€¥§)\]])";
+const std::string tokenSet = R"([\p{L}0-9|!\$@£¢€¥§)\]\{\}])";
 // The same with "_" and "-", for tokens that hold them.
-const std::string tokenDashSet = R"([\p{L}0-9_\-|!\$@£¢€¥§)\]])";
+const std::string tokenDashSet = R"([\p{L}0-9_\-|!\$@£¢€¥§)\]\{\}])";
 // A digit or a look-alike of one.
 const std::string digitSet = R"([0-9OoQD@Il|!iLSs\$ZzGbéB])";
 // A hexadecimal digit or a look-alike of one.
 const std::string hexSet = R"([0-9A-Fa-fOoQ@Il|!iLSs\$ZzGé£t¢€¥\{])";
 // Base64 text with look-alikes.
-const std::string base64Set = R"([\p{L}0-9+/|!\$@£¢€¥§])";
+const std::string base64Set = R"([\p{L}0-9+/|!\$@£¢€¥§)\]\{\}])";
 // Prefix letters: I, S and O as read.
 const std::string I = R"([Il1|!])";
 const std::string S = R"([S5\$])";
 const std::string O = R"([O0o])";
 
-/// One or more characters of `set`, optionally followed by one space and more of them.
-std::string spaced(const std::string& set) { return set + "+(?: " + set + "+)?"; }
+/// One or more characters of `set`, optionally followed by one space or "." read inside the
+/// token and more of them.
+std::string spaced(const std::string& set) { return set + "+(?:[ .]" + set + "+)?"; }
+
+// Where a candidate built with `spaced` is cut when rejected.
+constexpr std::string_view strayCuts = " .";
 
 struct Counts {
     std::size_t characters = 0; // spaces aside
@@ -97,6 +101,15 @@ bool isHexDigest(std::string_view candidate, std::initializer_list<std::size_t> 
     return lengthFits && counts.asciiDigits >= 8 && counts.asciiHex * 4 >= counts.characters * 3;
 }
 
+/// An IPv6 address once its look-alikes are restored, most of it read right.
+bool isMisreadIPv6(std::string_view candidate)
+{
+    const Counts counts = counted(candidate);
+    return counts.asciiHex + static_cast<std::size_t>(std::count(candidate.begin(), candidate.end(), ':')) + 2 >=
+               counts.characters &&
+           DetectionValidators::isValidIPv6(LookAlikes::withHexRestored(candidate));
+}
+
 /// "user:rid:lm:nt:::" with both hashes of 32 digits, give or take one.
 bool isMisreadDumpLine(std::string_view candidate)
 {
@@ -112,11 +125,39 @@ bool isMisreadDumpLine(std::string_view candidate)
     return hashes.size() == 2 && isHexDigest(hashes[0], {32}) && isHexDigest(hashes[1], {32});
 }
 
+/// A dotted quad once its look-alikes are restored; a part of four digits holds one inserted
+/// by the recogniser, and is tried without each of them.
 bool isMisreadIPv4(std::string_view candidate)
 {
     const Counts counts = counted(candidate);
-    return counts.asciiDigits >= 4 && counts.asciiDigits + 2 >= counts.characters - 3 &&
-           DetectionValidators::isValidIPv4(withoutSpaces(LookAlikes::withDigitsRestored(candidate)));
+    if (counts.asciiDigits < 4 || counts.asciiDigits + 2 < counts.characters - 3) {
+        return false;
+    }
+    const std::string address = withoutSpaces(LookAlikes::withDigitsRestored(candidate));
+    if (DetectionValidators::isValidIPv4(address)) {
+        return true;
+    }
+    std::size_t partStart = 0;
+    std::size_t longParts = 0;
+    std::size_t longStart = 0;
+    for (std::size_t i = 0; i <= address.size(); ++i) {
+        if (i == address.size() || address[i] == '.') {
+            if (i - partStart == 4) {
+                ++longParts;
+                longStart = partStart;
+            }
+            partStart = i + 1;
+        }
+    }
+    if (longParts != 1) {
+        return false;
+    }
+    for (std::size_t k = longStart; k < longStart + 4; ++k) {
+        if (DetectionValidators::isValidIPv4(std::string(address).erase(k, 1))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool isMisreadMAC(std::string_view candidate)
@@ -322,7 +363,7 @@ std::shared_ptr<const TolerantTwin> jwt()
     const std::string segment = segmentSet + "{2,}(?: " + segmentSet + "+){0,2}";
     const std::string dot = R"((?: ?[.,] ?))";
     // "eyJ" as read, or "ey" and a lower-case letter where the "J" was lost.
-    const std::string pattern = R"((?:(?<![A-Z0-9-])[eé] ?[yY][ _]?[J)\]jIl1|]|(?<![A-Za-z0-9_-])ey[a-z]))" + segment + "(?:" + dot +
+    const std::string pattern = R"((?:(?<![0-9-])[eé] ?[yY][ _]?[J)\]jIl1|]|(?<![A-Za-z0-9_-])ey[a-z]))" + segment + "(?:" + dot +
                                 "| (?=[eé][yY]))" + segment + "(?:" + dot + segment + ")?";
     return twin("jwt", {{Rule(pattern).requiring({"y", "Y"}), atLeast(30)}});
 }
@@ -332,34 +373,36 @@ std::shared_ptr<const TolerantTwin> awsAccessKey()
     // "I" may also be read "T", or gain a "T" ("AKITA").
     const std::string prefix = "A(?:(?:K|" + S + ")[Il1|!T]{1,2}|GP|" + I + "D|R" + O + "|NP|NV)A";
     const std::string pattern = "(?<![A-Z0-9])" + prefix + spaced(tokenSet);
-    return twin("awsAccessKey", {{Rule(pattern).requiring({"A"}), [](std::string_view candidate) {
+    return twin("awsAccessKey", {{Rule(pattern).requiring({"A"}),
+                                  [](std::string_view candidate) {
                                       const Counts counts = counted(candidate);
                                       return counts.characters >= 19 && counts.characters <= 22 &&
                                              counts.upperOrDigit >= 17;
-                                  }}});
+                                  },
+                                  strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> awsSecretKey()
 {
     const std::string pattern =
-        R"re((?:aws[_ ]?secret[_ ]?access[_ ]?key|aws[_ -]?secret|secret[_ -]?access[_ -]?key|secret)["'“”‘’]?\s*[:=;]\s*["'“”‘’]?()re" +
+        R"re((?:aws[_ ]?secret[_ ]?access[_ ]?key|aws[_ -]?secret|secret[_ -]?access[_ -]?key|secret)["'“”‘’]?\s*[:=;~]\s*["'“”‘’~]?()re" +
         spaced(base64Set) + ")";
-    return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 41)}});
+    return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 41), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> githubToken()
 {
     const std::string classic = "(?<![A-Z0-9_])[gq9]h[pousr0\\$5][_ ]?" + tokenSet + spaced(tokenDashSet);
     const std::string fineGrained = "(?<![A-Za-z0-9_])g" + I + "thub_pat_" + spaced(tokenDashSet);
-    return twin("githubToken", {{Rule(classic).requiring({"h"}), lengthBetween(38, 41)},
-                                {Rule(fineGrained).requiring({"thub_pat_"}), atLeast(60)}});
+    return twin("githubToken", {{Rule(classic).requiring({"h"}), lengthBetween(38, 41), strayCuts},
+                                {Rule(fineGrained).requiring({"thub_pat_"}), atLeast(60), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> stripeKey()
 {
-    const std::string mode = "(?:[lLI1|!]{1,2}[iIl1|!]v[e3]|t[e3][sS5\\$]t)";
+    const std::string mode = "(?:[lLI1|!]{1,2}[iIl1|!]v[e3]|[tTlI1|][e3][sS5\\$]t)";
     const std::string pattern = "(?<![A-Z0-9_])[srpSRP5][kK][_ ]?" + mode + "[_ ]?" + spaced(tokenSet);
-    return twin("stripeKey", {{Rule(pattern).requiring({"k", "K"}), atLeast(26)}});
+    return twin("stripeKey", {{Rule(pattern).requiring({"k", "K"}), atLeast(26), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> apiKey()
@@ -372,14 +415,14 @@ std::shared_ptr<const TolerantTwin> apiKey()
 std::shared_ptr<const TolerantTwin> slackToken()
 {
     const std::string pattern =
-        "(?<![A-Z0-9-])x" + O + "x ?[baprs] ?- ?" + tokenSet + "+(?:(?: ?- ?| )" + tokenSet + "+){0,6}";
-    return twin("slackToken", {{Rule(pattern).requiring({"x"}), atLeast(15)}});
+        "(?<![A-Z0-9-])[xX]" + O + "[xX] ?[baprsBAPRS] ?- ?" + tokenSet + "+(?:(?: ?- ?| )" + tokenSet + "+){0,6}";
+    return twin("slackToken", {{Rule(pattern).requiring({"x", "X"}), atLeast(15)}});
 }
 
 std::shared_ptr<const TolerantTwin> googleAPIKey()
 {
     const std::string pattern = "(?<![A-Z0-9_-])A" + I + "[zZ2]a" + spaced(tokenDashSet);
-    return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), lengthBetween(38, 40)}});
+    return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), lengthBetween(38, 40), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> authHeader()
@@ -387,7 +430,7 @@ std::shared_ptr<const TolerantTwin> authHeader()
     const std::string credential = R"([\p{L}0-9+/=._\-|!\$@£¢€¥§])";
     const std::string pattern = R"((?<![A-Za-z])(?:[b8][e3c][a@]r[e3c]r|[b8][a@][s5\$][i1l|]c)\s+()" +
                                 spaced(credential) + ")";
-    return twin("authHeader", {{Rule(pattern, caseInsensitive, 1).requiring({"r", "c"}), atLeast(16)}});
+    return twin("authHeader", {{Rule(pattern, caseInsensitive, 1).requiring({"r", "c"}), atLeast(16), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> hashBlob()
@@ -400,9 +443,9 @@ std::shared_ptr<const TolerantTwin> hashBlob()
                                  "+)" + colon + "(" + hexSet + "+)(?: ?[:;]){1,3}";
     return twin("hashBlob", {
                                 {Rule(dumpLine).requiring({":", ";"}), isMisreadDumpLine},
-                                {Rule(run), [](std::string_view candidate) { return isHexDigest(candidate, {32, 64}); }},
+                                {Rule(run), [](std::string_view candidate) { return isHexDigest(candidate, {32, 64}); }, strayCuts},
                                 {Rule(afterKeyword, caseInsensitive, 1).requiring({"ntlm", "hash"}),
-                                 [](std::string_view candidate) { return isHexDigest(candidate, {40}); }},
+                                 [](std::string_view candidate) { return isHexDigest(candidate, {40}); }, strayCuts},
                             });
 }
 
@@ -429,7 +472,7 @@ std::shared_ptr<const TolerantTwin> connectionString()
     // Spaces may stray around the separators and into the password and the path; the colon
     // after the scheme may be lost.
     const std::string pattern =
-        scheme + R"re( ?[:;]? ?/ ?/? ?[^\s@/][^\s@]*(?: [^\s@]+)? ?[@©®] ?\S+(?: \S+)?)re";
+        scheme + R"re( ?[:;]? ?/ ?/? ?[^\s@/][^\s@]*(?: [^\s@]+){0,2} ?[@©®] ?\S+(?: \S+)?)re";
     return twin("connectionString", {{Rule(pattern, caseInsensitive).requiring({"/"}), {}}});
 }
 
@@ -437,7 +480,7 @@ std::shared_ptr<const TolerantTwin> connectionString()
 
 std::shared_ptr<const TolerantTwin> ipv4()
 {
-    const std::string part = digitSet + "{1,3}";
+    const std::string part = digitSet + "{1,4}";
     const std::string pattern =
         "(?<![\\p{L}0-9.,])" + part + "(?:[.,] ?" + part + "){3}(?![\\p{L}0-9]|[.,][0-9])";
     return twin("ipv4", {{Rule(pattern).requiringRun("0123456789", 1), isMisreadIPv4}});
@@ -473,8 +516,11 @@ std::shared_ptr<const TolerantTwin> uncPath()
 std::shared_ptr<const TolerantTwin> ipv6()
 {
     const std::string pattern =
-        R"re((?:(?<=^_)|(?<=[^A-Za-z0-9]_)|(?<=[—–«])|(?<=\s:))[0-9A-Fa-f:]{2,45}(?:\.\d{1,3}){0,3}(?![.\w:]))re";
-    return twin("ipv6", {{Rule(pattern).requiring({":"}), DetectionValidators::isValidIPv6}});
+        R"re((?:(?<=^_)|(?<=[^A-Za-z0-9]_)|(?<=[—–«])|(?<=\s:))[0-9A-Fa-f:]{2,45}(?:\.\d{1,3}){0,3}(?![.\p{L}0-9:]))re";
+    // Look-alikes in the groups ("faGe::e0d9", "feB0::"): one "::" or all eight groups.
+    const std::string misread = "(?<![.\\p{L}0-9:])" + hexSet + "{1,4}(?::{1,2}" + hexSet + "{0,4}){2,8}(?![.\\p{L}0-9:])";
+    return twin("ipv6", {{Rule(pattern).requiring({":"}), DetectionValidators::isValidIPv6},
+                         {Rule(misread).requiring({"::"}), isMisreadIPv6}});
 }
 
 std::shared_ptr<const TolerantTwin> macAddress()
@@ -498,7 +544,9 @@ std::shared_ptr<const TolerantTwin> sensitiveURLParam()
     const std::string names = "(?:t" + O + "ken|api_?key|key|se" + S + S + "i" + O + "n|" + S + "id|auth|pa" + S + S +
                               "w" + O + "rd|" + S + "ecret)";
     // The "?" may be read as a space.
-    const std::string pattern = "[?&\\s]" + names + R"re( ?= ?([^&\s#"']+(?: [^&\s#"']+)?))re";
+    // An "&" not followed by a parameter name and "=" is an "8" read as "&".
+    const std::string value = R"re([^&\s#"']+(?:&(?![A-Za-z0-9_.\-]*=)[^&\s#"']+)*)re";
+    const std::string pattern = "[?&\\s]" + names + " ?= ?(" + value + "(?: " + value + ")?)";
     return twin("sensitiveURLParam", {{Rule(pattern, caseInsensitive, 1).requiring({"="}), {}}});
 }
 
@@ -519,10 +567,10 @@ std::shared_ptr<const TolerantTwin> creditCard()
 
 std::shared_ptr<const TolerantTwin> phoneE164()
 {
-    // A "+" with a look-alike or a stray space in the number, or a "+" read as "7", "4" or "t"
+    // A "+" with a look-alike or a stray space in the number, or a "+" read as "7", "4", "t" or "#"
     // before a number too long to be a count.
     const std::string withPlus = "(?<![\\p{L}0-9+])\\+ ?" + digitSet + "+(?: [0-9]+)?(?![\\p{L}0-9])";
-    const std::string misreadPlus = "(?<![\\p{L}0-9+.,:/-])[74t‡÷][0-9]{10,15}(?![\\p{L}0-9.,:])";
+    const std::string misreadPlus = "(?<![\\p{L}0-9+.,:/-])[74t‡÷#][0-9]{10,15}(?![\\p{L}0-9.,:])";
     return twin("phoneE164", {{Rule(withPlus).requiring({"+"}), isMisreadPhone},
                               {Rule(misreadPlus).requiringRun("0123456789", 10), {}}});
 }
@@ -538,10 +586,10 @@ std::shared_ptr<const TolerantTwin> macHomePath()
 std::shared_ptr<const TolerantTwin> windowsProfilePath()
 {
     const std::string slash = R"((?: ?[\\|/] ?))";
-    const std::string pattern = "(?<![0-9])[A-Za-z]{1,2} ?[:;]" + slash + "U[s5\\$][eé]r'?[s5\\$]" + slash +
+    const std::string pattern = "(?<![0-9])[A-Za-z]{1,2} ?[:;]" + slash + "[Uu][s5\\$][eé]r'?[s5\\$]" + slash +
                                 R"(([^\\|/\s]+(?: [^\\|/\s]+(?=[\\|/]))?))";
     return twin("windowsProfilePath",
-                {{Rule(pattern, noOptions, 1).requiring({"U"}), notFolding({"Public", "Default", "All", "All Users", "Default User"})}});
+                {{Rule(pattern, noOptions, 1).requiring({"U", "u"}), notFolding({"Public", "Default", "All", "All Users", "Default User"})}});
 }
 
 } // namespace

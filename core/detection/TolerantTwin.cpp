@@ -27,14 +27,15 @@ bool isWord(std::string_view piece)
     return true;
 }
 
-/// The longest part of `range`, cut before a space, that `accepts` takes: the whole range
+/// The longest part of `range`, cut before one of the rule's separators, that it accepts: the whole range
 /// first, then without its last piece, and so on. A last piece that is an ordinary word is
 /// the text after a token, never a piece of it.
-std::optional<TextRange> acceptedPart(std::string_view text, TextRange range, const TolerantTwin::Acceptance& accepts)
+std::optional<TextRange> acceptedPart(std::string_view text, TextRange range, const TolerantTwin::Rule& rule)
 {
+    const auto& accepts = rule.accepts;
     for (;;) {
         const std::string_view candidate = text.substr(range.start, range.length());
-        const auto space = candidate.rfind(' ');
+        const auto space = candidate.find_last_of(rule.cuts);
         const bool pieces = space != std::string_view::npos && space > 0;
         if (!(pieces && isWord(candidate.substr(space + 1))) && (!accepts || accepts(candidate))) {
             return range;
@@ -42,7 +43,7 @@ std::optional<TextRange> acceptedPart(std::string_view text, TextRange range, co
         if (!pieces) {
             return std::nullopt;
         }
-        range.end = range.start + candidate.find_last_not_of(' ', space) + 1;
+        range.end = range.start + candidate.find_last_not_of(rule.cuts, space) + 1;
     }
 }
 
@@ -72,13 +73,13 @@ void TolerantTwin::collect(const Rule& rule, const LineText& line, std::size_t o
         if (unsearched && candidate == *unsearched) {
             continue;
         }
-        if (const auto part = acceptedPart(text, candidate, rule.accepts)) {
+        if (const auto part = acceptedPart(text, candidate, rule)) {
             out.push_back(TextRange{part->start + offset, part->end + offset});
             continue;
         }
         // A rejected candidate may have run from the end of one token over a space into the
         // next one ("…-1253 e23007cb…"): its text after the first space is searched again.
-        const auto space = text.substr(candidate.start, candidate.length()).find(' ');
+        const auto space = text.substr(candidate.start, candidate.length()).find_first_of(rule.cuts);
         if (space == std::string_view::npos || depth >= maxRetries) {
             continue;
         }

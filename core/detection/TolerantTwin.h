@@ -15,9 +15,9 @@ class LineText;
 /// characters a text recogniser reads in place of the real ones, and an acceptance test per
 /// rule that decides on the candidate's text what a pattern alone cannot (a length give or
 /// take one, a check digit computed on the candidate with its look-alikes restored). A
-/// candidate the test rejects is tried again without its last space-separated pieces, so a
-/// stray space inside a token is taken and the word after a token is not, and its text after
-/// the first space is searched again, so a token right after another one is not lost to the
+/// candidate the test rejects is tried again without its last pieces (cut at a space, or at
+/// the separators the rule names), so a stray space inside a token is taken and the word after
+/// a token is not, and its text after the first cut is searched again, so a token right after another one is not lost to the
 /// candidate that ran over both. Findings carry the
 /// detector's identifier; thread-safe and immutable.
 class TolerantTwin {
@@ -26,7 +26,8 @@ public:
 
     struct Rule {
         RegexDetector::Rule candidates;
-        Acceptance accepts; ///< empty: every candidate is accepted
+        Acceptance accepts;         ///< empty: every candidate is accepted
+        std::string_view cuts = " "; ///< where a rejected candidate is cut: the stray separators its pattern takes
     };
 
     TolerantTwin(std::string detectorID, std::vector<Rule> rules);

@@ -58,10 +58,11 @@ void growSecrets(std::vector<Detection>& detections, std::string_view text)
     }
 }
 
-/// A machine-like run that no finding of its line touches.
-struct LooseRun {
+/// A machine-like run of a line; loose when no finding of its line touches it.
+struct PlacedRun {
     std::size_t line;
     TextRange range;
+    bool loose;
 };
 
 } // namespace
@@ -83,7 +84,7 @@ std::vector<RedactionRegion> RedactionPlanner::plan(const OCRResult& ocr, const 
 
     // Findings per line first: the runs of a column are only known once every line is read.
     std::vector<std::vector<Detection>> findings(ocr.observations.size());
-    std::vector<LooseRun> looseRuns;
+    std::vector<PlacedRun> placedRuns; // every run not after a key name, for the columns
     const auto runFinding = [&](std::string_view text, const TextRange& range) {
         return Detection{failClosed->id(), failClosed->category(), failClosed->severity(), range,
                          std::string(text.substr(range.start, range.length()))};
@@ -108,24 +109,23 @@ std::vector<RedactionRegion> RedactionPlanner::plan(const OCRResult& ocr, const 
         for (const auto& run : MachineTextRuns::find(text)) {
             const bool claimed = std::any_of(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(claimedCount),
                                              [&](const Detection& d) { return overlaps(d.range, run.range); });
-            if (claimed) {
-                continue;
-            }
             Detection finding = runFinding(text, run.range);
-            if (registry_->allowlist().isSuppressed(finding, text)) {
+            if (!claimed && registry_->allowlist().isSuppressed(finding, text)) {
                 continue;
             }
-            if (run.afterKeyWord) {
+            if (!claimed && run.afterKeyWord) {
                 line.push_back(std::move(finding));
-            } else {
-                looseRuns.push_back({i, run.range});
+            } else if (!run.afterKeyWord) {
+                placedRuns.push_back({i, run.range, !claimed});
             }
         }
     }
 
     if (failClosed) {
         std::vector<AlignedRuns::Candidate> candidates;
-        for (const auto& run : looseRuns) {
+        // Runs a detector claimed still make up a column: a table's other rows are often
+        // recognised well enough for the exact detectors.
+        for (const auto& run : placedRuns) {
             const OCRObservation& observation = ocr.observations[run.line];
             const Rect& lineBox = observation.pixelBoundingBox;
             const auto box = observation.pixelBox(run.range, ocr.imageSize, 0);
@@ -136,8 +136,10 @@ std::vector<RedactionRegion> RedactionPlanner::plan(const OCRResult& ocr, const 
             candidates.push_back({run.line, left, lineBox.y, lineBox.height});
         }
         for (const std::size_t k : AlignedRuns::inColumns(candidates)) {
-            const LooseRun& run = looseRuns[k];
-            findings[run.line].push_back(runFinding(ocr.observations[run.line].string, run.range));
+            const PlacedRun& run = placedRuns[k];
+            if (run.loose) {
+                findings[run.line].push_back(runFinding(ocr.observations[run.line].string, run.range));
+            }
         }
     }
 
