@@ -1,6 +1,6 @@
 // Renders a screenshot-like image dense with text, for measuring recognition speed:
-//   make_screenshot WIDTH light|dark OUT.png [FONT_PIXELS]
-// The height is 9/16 of the width; lines of logs, configuration and shell commands in a
+//   make_screenshot WIDTH light|dark OUT.png [FONT_PIXELS [HEIGHT]]
+// The height is 9/16 of the width unless given; lines of logs, configuration and shell commands in a
 // monospace font fill the image from edge to edge.
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +17,7 @@
 int main(int argc, char** argv)
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: make_screenshot WIDTH light|dark OUT.png [FONT_PIXELS]\n");
+        std::fprintf(stderr, "usage: make_screenshot WIDTH light|dark OUT.png [FONT_PIXELS [HEIGHT]]\n");
         return 2;
     }
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -25,9 +25,9 @@ int main(int argc, char** argv)
     const int width = std::atoi(argv[1]);
     const bool dark = std::string(argv[2]) == "dark";
     const int fontPixels = argc > 4 ? std::atoi(argv[4]) : 14 * width / 1280;
-    const int height = width * 9 / 16;
-    if (width < 64 || fontPixels < 4) {
-        std::fprintf(stderr, "make_screenshot: width or font size too small\n");
+    const int height = argc > 5 ? std::atoi(argv[5]) : width * 9 / 16;
+    if (width < 64 || height < 64 || width > 16384 || height > 16384 || fontPixels < 4) {
+        std::fprintf(stderr, "make_screenshot: width, height or font size out of range\n");
         return 2;
     }
     QImage image(width, height, QImage::Format_RGB32);

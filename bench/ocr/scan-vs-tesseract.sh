@@ -19,10 +19,13 @@ measure() { # prints "seconds peak-KiB"
 }
 
 printf "%-22s %9s %9s %7s %9s %9s   %s\n" image "scan s" "tess s" ratio "scan MiB" "tess MiB" "tess (OpenMP default) s / ratio"
-for width in 1280 1920 2880; do
+# Common screen sizes: 16:10 laptops, a 16:9 desktop, a 16:10 high-density display.
+for size in 1440x900 1920x1080 2560x1600; do
+  width=${size%x*}
+  height=${size#*x}
   for theme in light dark; do
-    image="$out/dense-$width-$theme.png"
-    "$bin/bench/make_screenshot" "$width" "$theme" "$image" 2>/dev/null
+    image="$out/dense-$size-$theme.png"
+    "$bin/bench/make_screenshot" "$width" "$theme" "$image" $((14 * width / 1280)) "$height" 2>/dev/null
     : > "$out/pairs.txt"
     for _ in $(seq "$runs"); do
       read -r s sm < <(measure "$bin/cli/tarnveil-cli" scan "$image")
@@ -36,7 +39,7 @@ for width in 1280 1920 2880; do
     tessMem=$(awk '{print $4 / 1024}' "$out/pairs.txt" | median)
     # Tesseract as it runs when nobody limits OpenMP (once: it is slow).
     read -r d _ < <(env -u OMP_THREAD_LIMIT /usr/bin/time -f "%e %M" -o "$out/time.txt" tesseract "$image" - >/dev/null 2>&1; cat "$out/time.txt")
-    printf "%-22s %9.2f %9.2f %7.2f %9.0f %9.0f   %.2f / %.2f\n" "$width $theme" "$scan" "$tess" "$ratio" \
+    printf "%-22s %9.2f %9.2f %7.2f %9.0f %9.0f   %.2f / %.2f\n" "$size $theme" "$scan" "$tess" "$ratio" \
       "$scanMem" "$tessMem" "$d" "$(awk -v a="$scan" -v b="$d" 'BEGIN {print a / b}')"
   done
 done
