@@ -131,7 +131,7 @@ bool looksMachineMade(std::string_view word)
            (longestRun(word, isBase64) >= 16 && letters && digits);
 }
 
-std::string reread(std::vector<RecognizedRow>& rows, const QImage& bitmap, double toSource, int glyphHeight)
+std::string reread(std::vector<RecognizedRow>& rows, const QImage& bitmap, double toSource)
 {
     if (bitmap.isNull() || !(toSource > 0)) {
         return {};
@@ -147,7 +147,9 @@ std::string reread(std::vector<RecognizedRow>& rows, const QImage& bitmap, doubl
     }
     std::vector<LineReading> readings(candidates.size());
     std::vector<std::function<void()>> jobs;
-    const int padX = std::max(2, glyphHeight / 3);
+    // The word's box holds its glyphs; a wider crop would take a sliver of the next word's
+    // first glyph, which the engine reads as a stray ":" or "|".
+    const int padX = 1;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         jobs.emplace_back([&, i] {
             const PixelBox& area = candidates[i].area;

@@ -28,9 +28,8 @@ bool prefersSecond(const RecognizedRow& row, std::size_t index, const Recognized
 /// Reads every machine-made word of `rows` a second time, from a crop of `bitmap` (the
 /// prepared bitmap, dark ink on white) around the word and its row, enlarged, and keeps the
 /// reading the detectors claim more (ReadingJudge), else the more confident one. `toSource`
-/// converts bitmap pixels to the source pixels of the rows' boxes; `glyphHeight` is the
-/// bitmap's typical glyph height. Runs the readings on the shared recognition pool; returns
+/// converts bitmap pixels to the source pixels of the rows' boxes. Runs the readings on the shared recognition pool; returns
 /// the engine's error, if any (the rows are then left as they were).
-std::string reread(std::vector<RecognizedRow>& rows, const QImage& bitmap, double toSource, int glyphHeight);
+std::string reread(std::vector<RecognizedRow>& rows, const QImage& bitmap, double toSource);
 
 } // namespace tarnveil::SecondLook

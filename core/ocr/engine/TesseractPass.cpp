@@ -172,7 +172,7 @@ Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const 
 
     rows = RowJoiner::joined(std::move(rows));
     if (layout.usable) {
-        if (std::string error = SecondLook::reread(rows, layout.cleaned, toSource, layout.glyphHeight); !error.empty()) {
+        if (std::string error = SecondLook::reread(rows, layout.cleaned, toSource); !error.empty()) {
             return failure(error);
         }
     }
