@@ -105,7 +105,7 @@ bool standsForTokenCharacter(char32_t c)
 {
     switch (c) {
     case U'|': case U'!': case U'$': case U'@': case U'£': case U'¢': case U'€': case U'¥': case U'§':
-    case U')': case U']':
+    case U')': case U']': case U'{': case U'}':
         return true;
     default:
         return c >= 0x80 && u_isalpha(static_cast<UChar32>(c));

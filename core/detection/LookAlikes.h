@@ -32,7 +32,7 @@ std::string withHexRestored(std::string_view text);
 std::string folded(std::string_view text);
 
 /// True for the symbols a recogniser reads inside a token in place of a letter or digit
-/// ("|", "!", "$", "@", "£", "¢", "€", "¥", "§", and ")" or "]" for a "J") and for letters
+/// ("|", "!", "$", "@", "£", "¢", "€", "¥", "§", ")", "]", "{" and "}") and for letters
 /// outside ASCII ("é").
 bool standsForTokenCharacter(char32_t codePoint);
 

@@ -141,11 +141,12 @@ bool isKeyName(std::string_view name)
                        [&](std::string_view suffix) { return lower.ends_with(suffix); });
 }
 
-/// A piece that may be part of a token split by a stray space: long enough, and not a word
-/// (a digit in it, or an upper-case letter after its first character).
-bool isTokenPiece(std::string_view piece)
+/// A piece that may be part of a token split by a stray separator: not a word (a digit in
+/// it, or an upper-case letter after its first character), and beside a space long enough
+/// not to be a short word of its own.
+bool isTokenPiece(std::string_view piece, bool besideSpace)
 {
-    if (piece.size() < minTokenPiece) {
+    if (piece.size() < (besideSpace ? minTokenPiece : 2)) {
         return false;
     }
     for (std::size_t i = 0; i < piece.size(); ++i) {
@@ -218,10 +219,11 @@ std::vector<MachineTextRuns::Run> MachineTextRuns::find(std::string_view line)
         // One stray separator inside a token: two token-like pieces with one space or symbol
         // between them, the first not a key name ("sha256 9f86d0…").
         const std::string_view piece = line.substr(range.start, range.length());
+        const bool space = range.end < line.size() && line[range.end] == ' ';
         if (k + 1 < pieces.size() && pieces[k + 1].start == range.end + 1 &&
             strayInside.find(line[range.end]) != std::string_view::npos &&
-            isTokenPiece(piece) && !isKeyName(piece) &&
-            isTokenPiece(line.substr(pieces[k + 1].start, pieces[k + 1].length())) &&
+            isTokenPiece(piece, space) && !isKeyName(piece) &&
+            isTokenPiece(line.substr(pieces[k + 1].start, pieces[k + 1].length()), space) &&
             isMachineLike(line.substr(range.start, pieces[k + 1].end - range.start))) {
             range.end = pieces[++k].end;
         }

@@ -98,7 +98,7 @@ bool isHexDigest(std::string_view candidate, std::initializer_list<std::size_t> 
     const bool lengthFits = std::any_of(lengths.begin(), lengths.end(), [&](std::size_t length) {
         return counts.characters + 1 >= length && counts.characters <= length + 1;
     });
-    return lengthFits && counts.asciiDigits >= 8 && counts.asciiHex * 4 >= counts.characters * 3;
+    return lengthFits && counts.asciiDigits >= 5 && counts.asciiHex * 4 >= counts.characters * 3;
 }
 
 /// An IPv6 address once its look-alikes are restored, most of it read right.
@@ -110,7 +110,7 @@ bool isMisreadIPv6(std::string_view candidate)
            DetectionValidators::isValidIPv6(LookAlikes::withHexRestored(candidate));
 }
 
-/// "user:rid:lm:nt:::" with both hashes of 32 digits, give or take one.
+/// "user:rid:lm:nt:::" (the closing colons may be cut off) with both hashes of 32 digits, give or take one.
 bool isMisreadDumpLine(std::string_view candidate)
 {
     std::vector<std::string_view> hashes;
@@ -134,6 +134,9 @@ bool isMisreadIPv4(std::string_view candidate)
         return false;
     }
     const std::string address = withoutSpaces(LookAlikes::withDigitsRestored(candidate));
+    if (address.starts_with("0.")) {
+        return false; // no host has it; decimals in a list ("0.68,0.11") do
+    }
     if (DetectionValidators::isValidIPv4(address)) {
         return true;
     }
@@ -440,7 +443,7 @@ std::shared_ptr<const TolerantTwin> hashBlob()
         R"re((?:ntlm|nthash|nt hash|hash)["'“”‘’]?\s*[:=;]?\s*()re" + spaced(hexSet) + ")";
     const std::string colon = "(?: ?[:;] ?)";
     const std::string dumpLine = "(?<![\\p{L}0-9])[A-Za-z0-9._$\\\\-]+" + colon + digitSet + "+" + colon + "(" + hexSet +
-                                 "+)" + colon + "(" + hexSet + "+)(?: ?[:;]){1,3}";
+                                 "+)" + colon + "(" + hexSet + "+)(?: ?[:;]){0,3}";
     return twin("hashBlob", {
                                 {Rule(dumpLine).requiring({":", ";"}), isMisreadDumpLine},
                                 {Rule(run), [](std::string_view candidate) { return isHexDigest(candidate, {32, 64}); }, strayCuts},
@@ -480,9 +483,11 @@ std::shared_ptr<const TolerantTwin> connectionString()
 
 std::shared_ptr<const TolerantTwin> ipv4()
 {
+    // "," may stand for "."; after a comma and a space only a part of two digits or more not
+    // starting with 0 follows, unlike in a list of decimals ("load average: 1.25, 0.98").
     const std::string part = digitSet + "{1,4}";
     const std::string pattern =
-        "(?<![\\p{L}0-9.,])" + part + "(?:[.,] ?" + part + "){3}(?![\\p{L}0-9]|[.,][0-9])";
+        "(?<![\\p{L}0-9.,])" + part + "(?:(?:\\. ?|,|, (?=[1-9][0-9]))" + part + "){3}(?![\\p{L}0-9]|[.,][0-9])";
     return twin("ipv4", {{Rule(pattern).requiringRun("0123456789", 1), isMisreadIPv4}});
 }
 
@@ -490,11 +495,15 @@ std::shared_ptr<const TolerantTwin> ipv4()
 // as "_" or a dash ("—_ci-23.corp.example.net").
 std::shared_ptr<const TolerantTwin> hostname()
 {
-    const std::string pattern = R"re((?:(?<=^_)|(?<=[\s—–\-~]_)|(?<=[—–]))(?:[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?\.)+[A-Za-z]{2,}(?![\w.-]))re";
+    const std::string label = R"re((?:[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?\.)+[A-Za-z]{2,})re";
+    const std::string pattern = R"re((?:(?<=^_)|(?<=[^A-Za-z_]_)|(?<=[—–])))re" + label + R"re((?![\w.-]))re";
+    // ... or followed by one before a time or a number ("…contoso-labs.internal_14:09:24").
+    const std::string before = R"re((?<![\w.-]))re" + label + R"re((?=_(?:[^A-Za-z]|$)))re";
     // Three labels or more whose last one has a look-alike digit in it ("corp.example.1an").
     const std::string misreadTopLevel =
         R"re((?<![\w.-])(?:[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?\.){2,}(?=[A-Za-z0-9]*[A-Za-z])[A-Za-z]*[01|][A-Za-z0-9]*(?![\w.-]))re";
     return twin("hostname", {{Rule(pattern).requiring({"."}), DetectionValidators::isHostName},
+                             {Rule(before).requiring({"_"}), DetectionValidators::isHostName},
                              {Rule(misreadTopLevel).requiring({"."}), [](std::string_view candidate) {
                                   const auto dot = candidate.rfind('.');
                                   const std::string topLevel = LookAlikes::folded(candidate.substr(dot + 1));

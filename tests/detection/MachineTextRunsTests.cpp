@@ -68,6 +68,12 @@ TEST(MachineTextRuns, KeyNamesBeforeARunAreRecognised)
     // A "]" read for a "J" does not cut the run short.
     EXPECT_EQ(runTexts("token: gho_GRu3HNoxXf]1iIHA6U7dPw2Zja18hzLqSscajj"),
               Runs{"gho_GRu3HNoxXf]1iIHA6U7dPw2Zja18hzLqSscajj [key]"});
+    // A symbol read inside a token joins its pieces however short; a filler word may stand
+    // between the key name and its value.
+    EXPECT_EQ(runTexts("sha1 hash: ab7#f876e15262a0551c6b386e0de117226ac815"),
+              Runs{"ab7#f876e15262a0551c6b386e0de117226ac815 [key]"});
+    EXPECT_EQ(runTexts("the new token is ghp_ANFFQHCISFVxvotBp6CmexKwiL 1leYO1tbiipC"),
+              Runs{"ghp_ANFFQHCISFVxvotBp6CmexKwiL 1leYO1tbiipC [key]"});
     // No key name: the run is found, but not as a key's value.
     EXPECT_EQ(runTexts("monkey Q2w8Xc4vBn7Ty0pLkJh5gFd3"), Runs{"Q2w8Xc4vBn7Ty0pLkJh5gFd3"});
     EXPECT_EQ(runTexts("paid Q2w8Xc4vBn7Ty0pLkJh5gFd3"), Runs{"Q2w8Xc4vBn7Ty0pLkJh5gFd3"});
@@ -109,6 +115,7 @@ TEST(TokenExtent, SecretsGrowToTheWholeToken)
         {"password=hunter2 done", "hunter2", "hunter2"},
         {"eyJhbGci.eyJzdWIi.sig", "eyJzdWIi", "eyJzdWIi"},
         {"host: ab12cd34", "ab12", "ab12cd34"},
+        {"Bearer ILmWkAHThmvRI3TG4fLtHC}fqXtisOiJHY ok", "ILmWkAHThmvRI3TG4fLtHC", "ILmWkAHThmvRI3TG4fLtHC}fqXtisOiJHY"},
     };
     for (const auto& c : cases) {
         const auto start = c.line.find(c.found);

@@ -110,6 +110,16 @@ TEST(TolerantDetection, MisreadValuesAreFoundUnderTheirDetector)
          DetectionCategory::uncPath},
         {"APPDATASC: \\Users\\rbrandt\\AppData", "rbrandt", DetectionCategory::windowsProfilePath},
         {"USERPROFTLE=C: \\User's\\Tomas", "Tomas", DetectionCategory::windowsProfilePath},
+        {"host answers on 182, 168,82.103", "182, 168,82.103", DetectionCategory::ipv4},
+        {"DHCP Server . . . 172.27.22.1038", "172.27.22.1038", DetectionCategory::ipv4},
+        {"host web-01.ops.contoso-labs.internal_14:09:24", "web-01.ops.contoso-labs.internal", DetectionCategory::hostname},
+        {"dumped Hanna:1128:aad3b435b51404eeaad3b435b51404ee:68a65b6e8251764de9a8d989e0de4902",
+         "Hanna:1128:aad3b435b51404eeaad3b435b51404ee:68a65b6e8251764de9a8d989e0de4902", DetectionCategory::hashBlob},
+        {"STRIPE_API_KEY=rk_live_q6F.Jdz1XP29W99Zgik8H3rPJr", "rk_live_q6F.Jdz1XP29W99Zgik8H3rPJr",
+         DetectionCategory::stripeKey},
+        {"Billing Phone #17135550190", "#17135550190", DetectionCategory::phoneE164},
+        {"verify?token=Wx2iLYzmnj&dTiq3DgvaRTbEcutG&lang=en", "Wx2iLYzmnj&dTiq3DgvaRTbEcutG",
+         DetectionCategory::sensitiveURLParam},
     };
     for (const auto& reading : readings) {
         const auto findings = scan(reading.line);
@@ -137,6 +147,8 @@ TEST(TolerantDetection, DecoysAndProseStayVisible)
         "Remember to rotate the staging credentials on Friday",
         "see https://docs.example.com/v2/users",
         "The nightly backup completed in 4 minutes",
+        "load average: 0.68, 0.11, 0.05 and 1.25, 0.98, 0.87",
+        "see page?id=4&lang=en&sort=asc",
     };
     for (const auto& line : decoys) {
         const auto findings = scan(line);
