@@ -138,7 +138,7 @@ TEST(TesseractPass, TheRowsBesideAnAvatarAreReadAsTheirRows)
     EXPECT_GT(message->pixelBoundingBox.minX(), 60);
 }
 
-TEST(TesseractPass, ManyLinesAreReadInBandsAndComeBackInReadingOrder)
+TEST(TesseractPass, ManyLinesComeBackInReadingOrder)
 {
     std::vector<QString> lines;
     for (int i = 0; i < 40; ++i) {
