@@ -58,12 +58,75 @@ void growSecrets(std::vector<Detection>& detections, std::string_view text)
     }
 }
 
-/// A machine-like run of a line; loose when no finding of its line touches it.
+/// A machine-like run of a line not after a key name; loose when no finding of its line
+/// touches it.
 struct PlacedRun {
     std::size_t line;
     TextRange range;
     bool loose;
 };
+
+/// The fail-closed finding over `range` of `text`, under the detector that reports them.
+Detection runFinding(const Detector& detector, std::string_view text, const TextRange& range)
+{
+    return Detection{detector.id(), detector.category(), detector.severity(), range,
+                     std::string(text.substr(range.start, range.length()))};
+}
+
+/// Adds to `line` (the findings of line `index`) its loose runs after a key name, and to
+/// `placed` its other runs, for the columns.
+void addRuns(const Detector& detector, const Allowlist& allowlist, std::size_t index, std::string_view text,
+             std::vector<Detection>& line, std::vector<PlacedRun>& placed)
+{
+    const std::size_t claimedCount = line.size();
+    for (const auto& run : MachineTextRuns::find(text)) {
+        const bool claimed = std::any_of(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(claimedCount),
+                                         [&](const Detection& d) { return overlaps(d.range, run.range); });
+        Detection finding = runFinding(detector, text, run.range);
+        if (!claimed && allowlist.isSuppressed(finding, text)) {
+            continue;
+        }
+        if (!claimed && run.afterKeyWord) {
+            line.push_back(std::move(finding));
+        } else if (!run.afterKeyWord) {
+            placed.push_back({index, run.range, !claimed});
+        }
+    }
+}
+
+/// The left edge of a run in pixels: its box, or its share of the line's box.
+double leftEdge(const OCRObservation& observation, const TextRange& range, const Size& imageSize)
+{
+    if (const auto box = observation.pixelBox(range, imageSize, 0)) {
+        return box->x;
+    }
+    const Rect& line = observation.pixelBoundingBox;
+    const double share = observation.string.empty()
+                             ? 0
+                             : static_cast<double>(range.start) / static_cast<double>(observation.string.size());
+    return line.x + share * line.width;
+}
+
+/// Adds the loose runs that stand in a column to the findings of their lines. Runs a detector
+/// claimed still make up a column: a table's other rows are often recognised well enough for
+/// the exact detectors.
+void addColumnRuns(const Detector& detector, const OCRResult& ocr, const std::vector<PlacedRun>& placed,
+                   std::vector<std::vector<Detection>>& findings)
+{
+    std::vector<AlignedRuns::Candidate> candidates;
+    candidates.reserve(placed.size());
+    for (const auto& run : placed) {
+        const OCRObservation& observation = ocr.observations[run.line];
+        candidates.push_back({run.line, leftEdge(observation, run.range, ocr.imageSize),
+                              observation.pixelBoundingBox.y, observation.pixelBoundingBox.height});
+    }
+    for (const std::size_t k : AlignedRuns::inColumns(candidates)) {
+        if (placed[k].loose) {
+            findings[placed[k].line].push_back(
+                runFinding(detector, ocr.observations[placed[k].line].string, placed[k].range));
+        }
+    }
+}
 
 } // namespace
 
@@ -72,77 +135,49 @@ RedactionPlanner::RedactionPlanner(std::shared_ptr<const DetectorRegistry> regis
 {
 }
 
+std::vector<Detection> RedactionPlanner::lineFindings(std::string_view text,
+                                                     const std::optional<std::set<std::string>>& enabledIds) const
+{
+    auto line = registry_->detect(text, enabledIds);
+    std::erase_if(line, [&](const Detection& detection) { return tolerant_.readsAsAllowed(detection); });
+    auto tolerant = tolerant_.detect(text, *enabledIds, line);
+    line.insert(line.end(), std::make_move_iterator(tolerant.begin()), std::make_move_iterator(tolerant.end()));
+    growSecrets(line, text);
+    return line;
+}
+
 std::vector<RedactionRegion> RedactionPlanner::plan(const OCRResult& ocr, const Profile& profile,
                                                     SessionVocabulary& vocabulary) const
 {
-    const RedactionStyle style = profile.style.redactionStyle();
     const auto covered = coveredKeyLines(ocr, profile);
     const std::optional<std::set<std::string>> enabledIds = profile.enabledDetectorIDs;
     const auto failClosed = profile.enabledDetectorIDs.contains(std::string(failClosedDetectorID))
                                 ? registry_->detector(failClosedDetectorID)
                                 : nullptr;
-
     // Findings per line first: the runs of a column are only known once every line is read.
     std::vector<std::vector<Detection>> findings(ocr.observations.size());
-    std::vector<PlacedRun> placedRuns; // every run not after a key name, for the columns
-    const auto runFinding = [&](std::string_view text, const TextRange& range) {
-        return Detection{failClosed->id(), failClosed->category(), failClosed->severity(), range,
-                         std::string(text.substr(range.start, range.length()))};
-    };
+    std::vector<PlacedRun> placed;
     for (std::size_t i = 0; i < ocr.observations.size(); ++i) {
         if (covered.contains(i)) {
             continue;
         }
-        const std::string& text = ocr.observations[i].string;
-        auto& line = findings[i];
-        line = registry_->detect(text, enabledIds);
-        std::erase_if(line, [&](const Detection& detection) { return tolerant_.readsAsAllowed(detection); });
-        auto tolerant = tolerant_.detect(text, profile.enabledDetectorIDs, line);
-        std::stable_sort(tolerant.begin(), tolerant.end(),
-                         [](const Detection& a, const Detection& b) { return a.range.start < b.range.start; });
-        line.insert(line.end(), std::make_move_iterator(tolerant.begin()), std::make_move_iterator(tolerant.end()));
-        growSecrets(line, text);
-        if (!failClosed) {
-            continue;
-        }
-        const std::size_t claimedCount = line.size();
-        for (const auto& run : MachineTextRuns::find(text)) {
-            const bool claimed = std::any_of(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(claimedCount),
-                                             [&](const Detection& d) { return overlaps(d.range, run.range); });
-            Detection finding = runFinding(text, run.range);
-            if (!claimed && registry_->allowlist().isSuppressed(finding, text)) {
-                continue;
-            }
-            if (!claimed && run.afterKeyWord) {
-                line.push_back(std::move(finding));
-            } else if (!run.afterKeyWord) {
-                placedRuns.push_back({i, run.range, !claimed});
-            }
+        findings[i] = lineFindings(ocr.observations[i].string, enabledIds);
+        if (failClosed) {
+            addRuns(*failClosed, registry_->allowlist(), i, ocr.observations[i].string, findings[i], placed);
         }
     }
-
     if (failClosed) {
-        std::vector<AlignedRuns::Candidate> candidates;
-        // Runs a detector claimed still make up a column: a table's other rows are often
-        // recognised well enough for the exact detectors.
-        for (const auto& run : placedRuns) {
-            const OCRObservation& observation = ocr.observations[run.line];
-            const Rect& lineBox = observation.pixelBoundingBox;
-            const auto box = observation.pixelBox(run.range, ocr.imageSize, 0);
-            const double share = observation.string.empty()
-                                     ? 0
-                                     : static_cast<double>(run.range.start) / static_cast<double>(observation.string.size());
-            const double left = box ? box->x : lineBox.x + share * lineBox.width;
-            candidates.push_back({run.line, left, lineBox.y, lineBox.height});
-        }
-        for (const std::size_t k : AlignedRuns::inColumns(candidates)) {
-            const PlacedRun& run = placedRuns[k];
-            if (run.loose) {
-                findings[run.line].push_back(runFinding(ocr.observations[run.line].string, run.range));
-            }
-        }
+        addColumnRuns(*failClosed, ocr, placed, findings);
     }
+    return regionsOf(ocr, covered, findings, profile.style.redactionStyle(), vocabulary);
+}
 
+std::vector<RedactionRegion> RedactionPlanner::regionsOf(const OCRResult& ocr,
+                                                         const std::map<std::size_t, std::string>& covered,
+                                                         const std::vector<std::vector<Detection>>& findings,
+                                                         const RedactionStyle& style,
+                                                         SessionVocabulary& vocabulary) const
+{
     std::vector<RedactionRegion> regions;
     for (std::size_t i = 0; i < ocr.observations.size(); ++i) {
         const OCRObservation& observation = ocr.observations[i];

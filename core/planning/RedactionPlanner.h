@@ -1,6 +1,11 @@
 #pragma once
 
+#include <map>
 #include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "detection/DetectorRegistry.h"
@@ -37,6 +42,16 @@ public:
                                       SessionVocabulary& vocabulary) const;
 
 private:
+    /// The findings of one line not in a key block: the registry's (less those that read as
+    /// an allowed value), then the twins' by start, secrets grown to their whole token.
+    /// `enabledIds` holds a value.
+    std::vector<Detection> lineFindings(std::string_view text,
+                                        const std::optional<std::set<std::string>>& enabledIds) const;
+
+    std::vector<RedactionRegion> regionsOf(const OCRResult& ocr, const std::map<std::size_t, std::string>& covered,
+                                           const std::vector<std::vector<Detection>>& findings,
+                                           const RedactionStyle& style, SessionVocabulary& vocabulary) const;
+
     std::shared_ptr<const DetectorRegistry> registry_;
     TolerantScanner tolerant_;
     double padding_;
