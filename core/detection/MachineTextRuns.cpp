@@ -20,8 +20,10 @@ namespace {
 // upper case and digits, below 0.2 in words written in camel case.
 constexpr double minKindChanges = 0.25;
 
-// The shortest piece of a token that a stray space may have cut off.
-constexpr std::size_t minTokenPiece = 6;
+// The shortest piece of a token that a stray space may have cut off, and the most pieces
+// one token is joined from.
+constexpr std::size_t minTokenPiece = 3;
+constexpr std::size_t maxPieces = 4;
 
 // What the text between a key name and its value may hold, and how much of it.
 constexpr std::u32string_view joiners = U" \t\"'`:=>~“”‘’«»";
@@ -158,6 +160,19 @@ bool isTokenPiece(std::string_view piece, bool besideSpace)
     return false;
 }
 
+/// Whether piece `k` and the next one are parts of one token split by a stray separator.
+bool joinsNext(std::string_view line, const std::vector<TextRange>& pieces, std::size_t k)
+{
+    if (k + 1 >= pieces.size() || pieces[k + 1].start != pieces[k].end + 1 ||
+        strayInside.find(line[pieces[k].end]) == std::string_view::npos) {
+        return false;
+    }
+    const bool space = line[pieces[k].end] == ' ';
+    return isTokenPiece(line.substr(pieces[k].start, pieces[k].length()), space) &&
+           isTokenPiece(line.substr(pieces[k + 1].start, pieces[k + 1].length()), space) &&
+           MachineTextRuns::isMachineLike(line.substr(pieces[k].start, pieces[k + 1].end - pieces[k].start));
+}
+
 /// `end` moved back over a filler word and the spaces before it, when the text before `end`
 /// is one.
 std::size_t withoutFiller(std::string_view line, std::size_t end)
@@ -216,15 +231,10 @@ std::vector<MachineTextRuns::Run> MachineTextRuns::find(std::string_view line)
     }
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         TextRange range = pieces[k];
-        // One stray separator inside a token: two token-like pieces with one space or symbol
-        // between them, the first not a key name ("sha256 9f86d0…").
-        const std::string_view piece = line.substr(range.start, range.length());
-        const bool space = range.end < line.size() && line[range.end] == ' ';
-        if (k + 1 < pieces.size() && pieces[k + 1].start == range.end + 1 &&
-            strayInside.find(line[range.end]) != std::string_view::npos &&
-            isTokenPiece(piece, space) && !isKeyName(piece) &&
-            isTokenPiece(line.substr(pieces[k + 1].start, pieces[k + 1].length()), space) &&
-            isMachineLike(line.substr(range.start, pieces[k + 1].end - range.start))) {
+        // Stray separators inside a token: token-like pieces with one space or symbol between
+        // each two, the first not a key name ("sha256 9f86d0…").
+        const bool firstIsName = isKeyName(line.substr(range.start, range.length()));
+        for (std::size_t merged = 1; !firstIsName && merged < maxPieces && joinsNext(line, pieces, k); ++merged) {
             range.end = pieces[++k].end;
         }
         if (const auto value = valueAfterKeyName(line, range)) {

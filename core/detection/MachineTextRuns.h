@@ -13,9 +13,9 @@ namespace tarnveil {
 /// "/", and "=" as trailing padding); it is machine-like when it has at least 20 characters
 /// mixing letters and digits the way generated text does (the letter case or the kind of
 /// character changes often, unlike in words and identifiers such as "build_2024_final"), or
-/// holds at least 16 hexadecimal digits in a row with letters and digits among them. Two
-/// pieces that are not words, joined by one space or one of ". # * % & ~ ^", are taken as one
-/// token split by a stray separator when together they are machine-like.
+/// holds at least 16 hexadecimal digits in a row with letters and digits among them. Up to
+/// four pieces that are not words, each two joined by one space or one of ". # * % & ~ ^", are
+/// taken as one token split by stray separators when each two together are machine-like.
 class MachineTextRuns {
 public:
     struct Run {

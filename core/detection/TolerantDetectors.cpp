@@ -231,8 +231,24 @@ std::optional<std::string> numberDigits(std::string_view candidate, std::size_t 
     return digits;
 }
 
+/// Whether the first and the last group of a number (cut at spaces and "-") hold a digit: a
+/// group of look-alikes alone at either end is a word beside the number ("… 5678 s").
+bool endGroupsHoldDigits(std::string_view candidate)
+{
+    const auto firstCut = candidate.find_first_of(" -");
+    const auto lastCut = candidate.find_last_of(" -");
+    const auto hasDigit = [](std::string_view group) {
+        return std::any_of(group.begin(), group.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return hasDigit(candidate.substr(0, firstCut)) &&
+           hasDigit(lastCut == std::string_view::npos ? candidate : candidate.substr(lastCut + 1));
+}
+
 bool isMisreadCard(std::string_view candidate)
 {
+    if (!endGroupsHoldDigits(candidate)) {
+        return false;
+    }
     const auto digits = numberDigits(candidate, 3);
     return digits && digits->size() >= 13 && digits->size() <= 19 && counted(candidate).asciiDigits >= 11 &&
            DetectionValidators::isValidCreditCard(*digits);
@@ -263,16 +279,36 @@ std::optional<char> letterFor(char digit)
     }
 }
 
-/// The letters a country code's character may stand for: itself, or what a currency sign
-/// read in its place stands for.
+/// The letters a country code's character may stand for when it is not a letter: what a
+/// currency sign or a digit read in its place resembles.
 std::string_view countryLettersFor(char32_t c)
 {
     switch (c) {
     case U'£': return "EF";
     case U'€': return "E";
-    case U'$': return "S";
+    case U'$': case U'5': return "S";
+    case U'0': return "OD";
+    case U'1': return "IL";
+    case U'2': return "Z";
+    case U'6': return "G";
+    case U'8': return "BA";
     default: return {};
     }
+}
+
+/// The countries whose accounts have an IBAN.
+bool isIBANCountry(std::string_view code)
+{
+    static constexpr std::string_view countries =
+        "AD AE AL AT AZ BA BE BG BH BR BY CH CR CY CZ DE DK DO EE EG ES FI FO FR GB GE GI GL GR GT HR HU IE IL "
+        "IQ IS IT JO KW KZ LB LC LI LT LU LV MC MD ME MK MR MT MU NL NO PK PL PS PT QA RO RS SA SC SE SI SK SM "
+        "ST SV TL TN TR UA VA VG XK";
+    for (std::size_t i = 0; i + 2 <= countries.size(); i += 3) {
+        if (countries.substr(i, 2) == code) {
+            return true;
+        }
+    }
+    return false;
 }
 
 /// An IBAN whose check digits come out right once the look-alikes that cannot be letters are
@@ -335,7 +371,7 @@ bool isMisreadIBAN(std::string_view candidate)
             variant[position] = options[rest % options.size()];
             rest /= options.size();
         }
-        if (DetectionValidators::isValidIBAN(variant)) {
+        if (isIBANCountry(std::string_view(variant).substr(0, 2)) && DetectionValidators::isValidIBAN(variant)) {
             return true;
         }
     }
@@ -455,7 +491,8 @@ std::shared_ptr<const TolerantTwin> hashBlob()
 std::shared_ptr<const TolerantTwin> windowsSID()
 {
     const std::string dash = R"((?: ?[-–—.,_] ?))";
-    const std::string pattern = "(?<![\\p{L}0-9])" + S + dash + "?" + I + dash + "[5S\\$]" + dash + "[2Z]" + I +
+    // The revision "1" may be read as another digit ("S-4-5-21-…"): the rest is distinctive.
+    const std::string pattern = "(?<![\\p{L}0-9])" + S + dash + "?[0-9Il|!]" + dash + "[5S\\$]" + dash + "[2Z]" + I +
                                 "(?:" + dash + "|\\s)" + digitSet + "+(?:" + dash + digitSet + "+){2,4}";
     return twin("windowsSID", {{Rule(pattern).requiring({"1", "l", "I", "|", "!"}), atLeast(16)}});
 }
@@ -564,8 +601,10 @@ std::shared_ptr<const TolerantTwin> iban()
     // Also where the spaces around it were lost ("wire it toNL80…beforeFriday"): the check
     // digits decide.
     const std::string account = R"([A-Z0-9|!\$@é])";
-    const std::string pattern = "(?<![A-Z0-9])[A-Z£€\\$]{2}" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Z0-9])";
-    return twin("iban", {{Rule(pattern), isMisreadIBAN}});
+    const std::string pattern =
+        "(?<![A-Z0-9])[A-Z£€\\$0-9][A-Z£€\\$]" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Z0-9])";
+    const std::string digitFirst = "(?<![A-Z0-9])[0-9][0-9£€\\$]" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Z0-9])";
+    return twin("iban", {{Rule(pattern), isMisreadIBAN}, {Rule(digitFirst), isMisreadIBAN}});
 }
 
 std::shared_ptr<const TolerantTwin> creditCard()

@@ -74,6 +74,8 @@ TEST(MachineTextRuns, KeyNamesBeforeARunAreRecognised)
               Runs{"ab7#f876e15262a0551c6b386e0de117226ac815 [key]"});
     EXPECT_EQ(runTexts("the new token is ghp_ANFFQHCISFVxvotBp6CmexKwiL 1leYO1tbiipC"),
               Runs{"ghp_ANFFQHCISFVxvotBp6CmexKwiL 1leYO1tbiipC [key]"});
+    EXPECT_EQ(runTexts("AWS_SECRET_ACCESS_KEY=1k3vqJfMur TUhgw9zz4MCZHded+TOdRxBS12f IbG"),
+              Runs{"1k3vqJfMur TUhgw9zz4MCZHded+TOdRxBS12f IbG [key]"});
     // No key name: the run is found, but not as a key's value.
     EXPECT_EQ(runTexts("monkey Q2w8Xc4vBn7Ty0pLkJh5gFd3"), Runs{"Q2w8Xc4vBn7Ty0pLkJh5gFd3"});
     EXPECT_EQ(runTexts("paid Q2w8Xc4vBn7Ty0pLkJh5gFd3"), Runs{"Q2w8Xc4vBn7Ty0pLkJh5gFd3"});

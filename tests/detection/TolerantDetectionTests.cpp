@@ -118,6 +118,10 @@ TEST(TolerantDetection, MisreadValuesAreFoundUnderTheirDetector)
         {"STRIPE_API_KEY=rk_live_q6F.Jdz1XP29W99Zgik8H3rPJr", "rk_live_q6F.Jdz1XP29W99Zgik8H3rPJr",
          DetectionCategory::stripeKey},
         {"Billing Phone #17135550190", "#17135550190", DetectionCategory::phoneE164},
+        {"wire it to 0£43111484977063500494 before Friday", "0£43111484977063500494", DetectionCategory::iban},
+        {"IBAN 8T712932434104431044", "8T712932434104431044", DetectionCategory::iban},
+        {"Sid: S-4-5-21-2020976742-6256749163-374575534-1083", "S-4-5-21-2020976742-6256749163-374575534-1083",
+         DetectionCategory::windowsSID},
         {"verify?token=Wx2iLYzmnj&dTiq3DgvaRTbEcutG&lang=en", "Wx2iLYzmnj&dTiq3DgvaRTbEcutG",
          DetectionCategory::sensitiveURLParam},
     };
@@ -149,6 +153,7 @@ TEST(TolerantDetection, DecoysAndProseStayVisible)
         "The nightly backup completed in 4 minutes",
         "load average: 0.68, 0.11, 0.05 and 1.25, 0.98, 0.87",
         "see page?id=4&lang=en&sort=asc",
+        "order 123456789012345678 shipped",
     };
     for (const auto& line : decoys) {
         const auto findings = scan(line);
