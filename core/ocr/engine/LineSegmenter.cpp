@@ -62,20 +62,83 @@ int typicalGlyphHeight(const cv::Mat& stats, int count)
     return heights[heights.size() / 2];
 }
 
+/// The buffers of the connected-component passes, kept from one pass to the next: allocating
+/// a label image per pass costs more than labelling.
+struct Marks {
+    cv::Mat labels;
+    cv::Mat stats;
+    cv::Mat centroids;
+
+    /// Labels the 8-connected marks of `mask`; the number of labels, background included.
+    int label(const cv::Mat& mask) { return cv::connectedComponentsWithStats(mask, labels, stats, centroids, 8, CV_32S); }
+};
+
 struct Rules {
     cv::Mat horizontal;
     cv::Mat vertical;
 };
 
+/// The pixels of `mask` that lie on a horizontal run of at least `length` set pixels: what an
+/// opening with a 1 × length line keeps, in one pass.
+cv::Mat horizontalRuns(const cv::Mat& mask, int length)
+{
+    cv::Mat runs = cv::Mat::zeros(mask.size(), CV_8U);
+    for (int y = 0; y < mask.rows; ++y) {
+        const uchar* in = mask.ptr<uchar>(y);
+        uchar* out = runs.ptr<uchar>(y);
+        int start = -1;
+        for (int x = 0; x <= mask.cols; ++x) {
+            const bool set = x < mask.cols && in[x] != 0;
+            if (set && start < 0) {
+                start = x;
+            } else if (!set && start >= 0) {
+                if (x - start >= length) {
+                    std::fill(out + start, out + x, uchar(255));
+                }
+                start = -1;
+            }
+        }
+    }
+    return runs;
+}
+
+/// The pixels of `mask` that lie on a vertical run of at least `length` set pixels.
+cv::Mat verticalRuns(const cv::Mat& mask, int length)
+{
+    cv::Mat runs = cv::Mat::zeros(mask.size(), CV_8U);
+    std::vector<int> height(std::size_t(mask.cols), 0);
+    auto close = [&](int x, int endRow) {
+        const int run = height[std::size_t(x)];
+        if (run >= length) {
+            for (int y = endRow - run; y < endRow; ++y) {
+                runs.ptr<uchar>(y)[x] = 255;
+            }
+        }
+        height[std::size_t(x)] = 0;
+    };
+    for (int y = 0; y < mask.rows; ++y) {
+        const uchar* in = mask.ptr<uchar>(y);
+        for (int x = 0; x < mask.cols; ++x) {
+            if (in[x] != 0) {
+                ++height[std::size_t(x)];
+            } else if (height[std::size_t(x)] > 0) {
+                close(x, y);
+            }
+        }
+    }
+    for (int x = 0; x < mask.cols; ++x) {
+        close(x, mask.rows);
+    }
+    return runs;
+}
+
+int horizontalRuleLength(int glyph) { return std::max(24, int(std::lround(horizontalRuleInGlyphs * glyph))); }
+
 /// Long straight horizontal and vertical strokes of `ink`.
 Rules rulesOf(const cv::Mat& ink, int glyph)
 {
-    const int across = std::max(24, int(std::lround(horizontalRuleInGlyphs * glyph)));
     const int down = std::max(16, int(std::lround(verticalRuleInGlyphs * glyph)));
-    Rules rules;
-    cv::morphologyEx(ink, rules.horizontal, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(across, 1)));
-    cv::morphologyEx(ink, rules.vertical, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, down)));
-    return rules;
+    return {horizontalRuns(ink, horizontalRuleLength(glyph)), verticalRuns(ink, down)};
 }
 
 bool hasInk(const cv::Mat& mask, int left, int top, int right, int bottom)
@@ -103,17 +166,16 @@ bool isFrameSide(const PixelBox& box, const cv::Mat& horizontalRules, int glyph)
 /// fields, often too faint to count as ink but still read as "|" or "(" beside a token. Faint
 /// horizontal rules lose their light pixels (dark text on a tinted band keeps its own), and the
 /// thin sides between a top and a bottom rule go whole.
-void removeFrames(cv::Mat& ink, cv::Mat& grey, int glyph)
+void removeFrames(cv::Mat& ink, cv::Mat& grey, int glyph, Marks& marks)
 {
     cv::Mat faint;
     cv::threshold(grey, faint, faintLevel - 1, 255, cv::THRESH_BINARY_INV);
-    const int across = std::max(24, int(std::lround(horizontalRuleInGlyphs * glyph)));
-    cv::Mat horizontalRules;
-    cv::morphologyEx(faint, horizontalRules, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(across, 1)));
+    const cv::Mat horizontalRules = horizontalRuns(faint, horizontalRuleLength(glyph));
     faint.setTo(0, horizontalRules);
     grey.setTo(255, horizontalRules & (grey >= inkLevel));
-    cv::Mat labels, stats, centroids;
-    const int count = cv::connectedComponentsWithStats(faint, labels, stats, centroids, 8, CV_32S);
+    const int count = marks.label(faint);
+    const cv::Mat& labels = marks.labels;
+    const cv::Mat& stats = marks.stats;
     for (int label = 1; label < count; ++label) {
         const PixelBox box = boxOf(stats, label);
         if (!isFrameSide(box, horizontalRules, glyph)) {
@@ -150,13 +212,13 @@ bool isPicture(const PixelBox& box, const cv::Mat& ink, int glyph)
 
 /// The boxes of the pictures in `ink`: marks found after closing gaps of up to half a glyph,
 /// so the pieces of an avatar's ring or an icon's outline count as one.
-std::vector<PixelBox> picturesOf(const cv::Mat& ink, int glyph)
+std::vector<PixelBox> picturesOf(const cv::Mat& ink, int glyph, Marks& marks)
 {
     const int reach = std::max(3, (glyph / 2) | 1);
     cv::Mat closed;
     cv::morphologyEx(ink, closed, cv::MORPH_CLOSE, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(reach, reach)));
-    cv::Mat labels, stats, centroids;
-    const int count = cv::connectedComponentsWithStats(closed, labels, stats, centroids, 8, CV_32S);
+    const int count = marks.label(closed);
+    const cv::Mat& stats = marks.stats;
     std::vector<PixelBox> pictures;
     for (int label = 1; label < count; ++label) {
         const PixelBox box = boxOf(stats, label);
@@ -272,6 +334,37 @@ std::vector<PixelBox> withPiecesJoined(std::vector<PixelBox> lines, int glyph)
     return kept;
 }
 
+/// Paints out of `ink` and `grey` what is not text: rules and borders, frames around text, and
+/// pictures with what lies inside them.
+void paintOutNonText(cv::Mat& ink, cv::Mat& grey, int glyph, Marks& workspace)
+{
+    const Rules rules = rulesOf(ink, glyph);
+    for (const cv::Mat* rule : {&rules.horizontal, &rules.vertical}) {
+        ink.setTo(0, *rule);
+        grey.setTo(255, *rule);
+    }
+    removeFrames(ink, grey, glyph, workspace);
+    for (const PixelBox& picture : picturesOf(ink, glyph, workspace)) {
+        const cv::Rect area(picture.left, picture.top, picture.width(), picture.height());
+        ink(area).setTo(0);
+        grey(area).setTo(255);
+    }
+}
+
+/// The boxes of the marks of `ink` that can tell where a line is: all but the specks.
+std::vector<PixelBox> textMarks(const cv::Mat& ink, Marks& workspace)
+{
+    const int count = workspace.label(ink);
+    std::vector<PixelBox> marks;
+    for (int label = 1; label < count; ++label) {
+        const PixelBox box = boxOf(workspace.stats, label);
+        if (box.width() > speckSize || box.height() > speckSize) {
+            marks.push_back(box);
+        }
+    }
+    return marks;
+}
+
 } // namespace
 
 TextLineLayout segment(const QImage& bitmap)
@@ -286,44 +379,23 @@ TextLineLayout segment(const QImage& bitmap)
     cv::Mat ink;
     cv::threshold(grey, ink, inkLevel - 1, 255, cv::THRESH_BINARY_INV);
 
-    cv::Mat labels, stats, centroids;
-    int count = cv::connectedComponentsWithStats(ink, labels, stats, centroids, 8, CV_32S);
+    Marks workspace;
+    const int count = workspace.label(ink);
     if (count - 1 > maximumMarks) {
         layout.usable = false;
         return layout;
     }
-    const int glyph = typicalGlyphHeight(stats, count);
+    const int glyph = typicalGlyphHeight(workspace.stats, count);
     layout.glyphHeight = glyph;
     if (glyph == 0) {
         return layout;
     }
-
-    const Rules rules = rulesOf(ink, glyph);
-    for (const cv::Mat* rule : {&rules.horizontal, &rules.vertical}) {
-        ink.setTo(0, *rule);
-        grey.setTo(255, *rule);
-    }
-    removeFrames(ink, grey, glyph);
-    const std::vector<PixelBox> pictures = picturesOf(ink, glyph);
-    for (const PixelBox& picture : pictures) {
-        const cv::Rect area(picture.left, picture.top, picture.width(), picture.height());
-        ink(area).setTo(0);
-        grey(area).setTo(255);
-    }
-    count = cv::connectedComponentsWithStats(ink, labels, stats, centroids, 8, CV_32S);
-    std::vector<PixelBox> marks;
-    for (int label = 1; label < count; ++label) {
-        const PixelBox box = boxOf(stats, label);
-        if (box.width() > speckSize || box.height() > speckSize) {
-            marks.push_back(box);
-        }
-    }
-
+    paintOutNonText(ink, grey, glyph, workspace);
     const CutLimits limits{std::max(4, int(std::lround(columnGapInGlyphs * glyph))),
                            std::max(3, int(std::lround(narrowGapInGlyphs * glyph))),
                            int(std::lround(tallLineInGlyphs * glyph))};
     std::vector<PixelBox> lines;
-    cut(std::move(marks), limits, 0, lines);
+    cut(textMarks(ink, workspace), limits, 0, lines);
     layout.lines = withPiecesJoined(std::move(lines), glyph);
     return layout;
 }
