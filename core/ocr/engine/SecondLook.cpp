@@ -35,16 +35,27 @@ std::size_t longestRun(std::string_view word, bool (*belongs)(char))
 
 bool isBase64(char c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == '+' || c == '/' || c == '-' || c == '_'; }
 
+/// Words of one row that may be one token: word `first` up to, not including, `last`.
+struct Span {
+    std::size_t first;
+    std::size_t last;
+};
+
 struct Candidate {
     std::size_t row;
-    std::size_t word;
+    Span span;
     PixelBox area;
 };
 
-/// The word's box widened to its row's height, in bitmap pixels.
-PixelBox areaOf(const RecognizedRow& row, const RecognizedWord& word, double toSource)
+/// The box of the span's words widened to their row's height, in bitmap pixels.
+PixelBox areaOf(const RecognizedRow& row, const Span& span, double toSource)
 {
-    const Rect box = word.box.standardized();
+    Rect box = row.words[span.first].box.standardized();
+    for (std::size_t i = span.first + 1; i < span.last; ++i) {
+        if (row.words[i].box.hasArea()) {
+            box = Geometry::unionOf(box, row.words[i].box.standardized());
+        }
+    }
     const Rect line = row.box.hasArea() ? row.box.standardized() : box;
     return {int(std::floor(box.minX() / toSource)), int(std::floor(std::min(box.minY(), line.minY()) / toSource)),
             int(std::ceil(box.maxX() / toSource)), int(std::ceil(std::max(box.maxY(), line.maxY()) / toSource))};
@@ -52,15 +63,19 @@ PixelBox areaOf(const RecognizedRow& row, const RecognizedWord& word, double toS
 
 /// The reading of a crop as one word: its symbols one after the other, without the spaces the
 /// engine put between them (machine text has none), in a box that also holds the first
-/// reading's box.
-RecognizedWord asOneWord(const LineReading& reading, const RecognizedWord& first)
+/// reading's boxes.
+RecognizedWord asOneWord(const LineReading& reading, const RecognizedRow& row, const Span& span)
 {
     RecognizedWord word;
-    word.box = first.box;
+    for (std::size_t i = span.first; i < span.last; ++i) {
+        if (row.words[i].box.hasArea()) {
+            word.box = word.box.hasArea() ? Geometry::unionOf(word.box, row.words[i].box) : row.words[i].box;
+        }
+    }
     float confidence = 1;
     std::size_t words = 0;
-    for (const RecognizedRow& row : reading.rows) {
-        for (const RecognizedWord& part : row.words) {
+    for (const RecognizedRow& piece : reading.rows) {
+        for (const RecognizedWord& part : piece.words) {
             for (const auto& symbol : part.symbols) {
                 if (!symbol.text.empty()) {
                     word.symbols.push_back(symbol);
@@ -77,42 +92,91 @@ RecognizedWord asOneWord(const LineReading& reading, const RecognizedWord& first
     return word;
 }
 
-/// The row's text with `word` in place of word `index`, and the range that word takes in it.
-std::pair<std::string, TextRange> textWith(const RecognizedRow& row, std::size_t index, const RecognizedWord& word)
+/// The row's text with `word` in place of the span's words, and the range the span takes.
+std::pair<std::string, TextRange> textWith(const RecognizedRow& row, const Span& span, const RecognizedWord* word)
 {
     std::string text;
     TextRange range;
     for (std::size_t i = 0; i < row.words.size(); ++i) {
-        if (i > 0) {
+        if (word && i > span.first && i < span.last) {
+            continue;
+        }
+        if (!text.empty()) {
             text += ' ';
         }
-        if (i == index) {
+        if (i == span.first) {
             range.start = text.size();
-            text += word.text();
+        }
+        text += word && i == span.first ? word->text() : row.words[i].text();
+        if (i + 1 == span.last || (word && i == span.first)) {
             range.end = text.size();
-        } else {
-            text += row.words[i].text();
         }
     }
     return {text, range};
+}
+
+/// The span's words joined without spaces.
+std::string joinedText(const RecognizedRow& row, const Span& span)
+{
+    std::string text;
+    for (std::size_t i = span.first; i < span.last; ++i) {
+        text += row.words[i].text();
+    }
+    return text;
+}
+
+double gapBetween(const RecognizedWord& left, const RecognizedWord& right)
+{
+    return right.box.standardized().minX() - left.box.standardized().maxX();
+}
+
+/// The row's words in runs that the engine may have cut out of one token (gaps narrower than
+/// `tokenGapInHeights` row heights), keeping the runs that look machine-made as a whole.
+std::vector<Span> machineSpans(const RecognizedRow& row)
+{
+    const double narrow = tokenGapInHeights * row.box.standardized().height;
+    std::vector<Span> spans;
+    std::size_t first = 0;
+    for (std::size_t i = 1; i <= row.words.size(); ++i) {
+        const bool ends = i == row.words.size() || !row.words[i].box.hasArea() || !row.words[i - 1].box.hasArea() ||
+                          gapBetween(row.words[i - 1], row.words[i]) > narrow;
+        if (!ends) {
+            continue;
+        }
+        const Span span{first, i};
+        if (row.words[first].box.hasArea() && looksMachineMade(joinedText(row, span))) {
+            spans.push_back(span);
+        }
+        first = i;
+    }
+    return spans;
 }
 
 } // namespace
 
 bool prefersSecond(const RecognizedRow& row, std::size_t index, const RecognizedWord& second)
 {
-    const RecognizedWord& first = row.words[index];
-    if (second.symbols.empty()) {
+    return prefersSecond(row, index, index + 1, second);
+}
+
+bool prefersSecond(const RecognizedRow& row, std::size_t first, std::size_t last, const RecognizedWord& second)
+{
+    if (second.symbols.empty() || first >= last || last > row.words.size()) {
         return false;
     }
-    const auto [firstText, firstRange] = textWith(row, index, first);
-    const auto [secondText, secondRange] = textWith(row, index, second);
+    const Span span{first, last};
+    const auto [firstText, firstRange] = textWith(row, span, nullptr);
+    const auto [secondText, secondRange] = textWith(row, span, &second);
     const std::size_t firstClaim = ReadingJudge::claim(firstText, firstRange);
     const std::size_t secondClaim = ReadingJudge::claim(secondText, secondRange);
     if (firstClaim != secondClaim) {
         return secondClaim > firstClaim;
     }
-    return second.confidence > first.confidence;
+    float confidence = 1;
+    for (std::size_t i = first; i < last; ++i) {
+        confidence = std::min(confidence, row.words[i].confidence);
+    }
+    return second.confidence > confidence;
 }
 
 bool looksMachineMade(std::string_view word)
@@ -138,16 +202,15 @@ std::string reread(std::vector<RecognizedRow>& rows, const QImage& bitmap, doubl
     }
     std::vector<Candidate> candidates;
     for (std::size_t r = 0; r < rows.size() && candidates.size() < maximumWords; ++r) {
-        for (std::size_t w = 0; w < rows[r].words.size() && candidates.size() < maximumWords; ++w) {
-            const RecognizedWord& word = rows[r].words[w];
-            if (word.box.hasArea() && looksMachineMade(word.text())) {
-                candidates.push_back({r, w, areaOf(rows[r], word, toSource)});
+        for (const Span& span : machineSpans(rows[r])) {
+            if (candidates.size() < maximumWords) {
+                candidates.push_back({r, span, areaOf(rows[r], span, toSource)});
             }
         }
     }
     std::vector<LineReading> readings(candidates.size());
     std::vector<std::function<void()>> jobs;
-    // The word's box holds its glyphs; a wider crop would take a sliver of the next word's
+    // The words' boxes hold their glyphs; a wider crop would take a sliver of the next word's
     // first glyph, which the engine reads as a stray ":" or "|".
     const int padX = 1;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
@@ -158,14 +221,18 @@ std::string reread(std::vector<RecognizedRow>& rows, const QImage& bitmap, doubl
         });
     }
     RecognitionPool::shared().runAll(std::move(jobs));
-    for (std::size_t i = 0; i < candidates.size(); ++i) {
+    // Spans of one row are replaced from the last to the first, so the earlier ones keep
+    // their word indices.
+    for (std::size_t i = candidates.size(); i-- > 0;) {
         if (!readings[i].error.empty()) {
             return readings[i].error;
         }
         RecognizedRow& row = rows[candidates[i].row];
-        RecognizedWord second = asOneWord(readings[i], row.words[candidates[i].word]);
-        if (prefersSecond(row, candidates[i].word, second)) {
-            row.words[candidates[i].word] = std::move(second);
+        const Span span = candidates[i].span;
+        RecognizedWord second = asOneWord(readings[i], row, span);
+        if (prefersSecond(row, span.first, span.last, second)) {
+            row.words[span.first] = std::move(second);
+            row.words.erase(row.words.begin() + std::ptrdiff_t(span.first + 1), row.words.begin() + std::ptrdiff_t(span.last));
         }
     }
     return {};

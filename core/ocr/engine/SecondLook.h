@@ -20,14 +20,22 @@ inline constexpr double targetRowHeight = 44;
 /// known token prefix.
 bool looksMachineMade(std::string_view word);
 
-/// Whether `second`, another reading of word `index` of `row`, should replace the first: the
-/// detectors claim it more in the row's text, or they claim both alike and the engine is
-/// more confident of it. An empty reading never replaces.
+/// Words closer than this many row heights may be pieces of one token that the engine cut
+/// with a false space; they get their second look together.
+inline constexpr double tokenGapInHeights = 0.35;
+
+/// Whether `second`, another reading of words `first` up to `last` (exclusive) of `row` as one
+/// word, should replace them: the detectors claim it more in the row's text, or they claim
+/// both alike and the engine is more confident of it than of the least certain of the words.
+/// An empty reading never replaces.
+bool prefersSecond(const RecognizedRow& row, std::size_t first, std::size_t last, const RecognizedWord& second);
+/// The same for a single word.
 bool prefersSecond(const RecognizedRow& row, std::size_t index, const RecognizedWord& second);
 
-/// Reads every machine-made word of `rows` a second time, from a crop of `bitmap` (the
-/// prepared bitmap, dark ink on white) around the word and its row, enlarged, and keeps the
-/// reading the detectors claim more (ReadingJudge), else the more confident one. `toSource`
+/// Reads every machine-made word of `rows` a second time, together with the words that a
+/// false space may have cut from it, from a crop of `bitmap` (the prepared bitmap, dark ink on
+/// white) around them and their row, enlarged, and keeps the reading the detectors claim more
+/// (ReadingJudge), else the more confident one. `toSource`
 /// converts bitmap pixels to the source pixels of the rows' boxes. Runs the readings on the shared recognition pool; returns
 /// the engine's error, if any (the rows are then left as they were).
 std::string reread(std::vector<RecognizedRow>& rows, const QImage& bitmap, double toSource);
