@@ -54,22 +54,14 @@ double scaleFor(int height, double targetHeight)
     return std::clamp(targetHeight / std::max(1, height), 1.0, maximumScale);
 }
 
-LineReading read(const QImage& bitmap, const PixelBox& area, int padX, int padY, double scale, double toSource)
+LineReading readImage(const QImage& image, Layout layout, const BoxMapping& mapping)
 {
-    const PixelBox crop = cropOf(bitmap, area, padX, padY);
-    if (crop.empty() || !(scale >= 1) || !std::isfinite(scale)) {
-        return {};
-    }
     auto engine = TesseractEngine::borrow();
     if (!engine.ok()) {
         return {{}, engine.error()};
     }
-    const QImage image = lineImage(bitmap, crop, scale);
-    if (image.isNull()) {
-        return {};
-    }
     tesseract::TessBaseAPI& api = *engine.value();
-    api.SetPageSegMode(tesseract::PSM_SINGLE_LINE);
+    api.SetPageSegMode(layout == Layout::singleLine ? tesseract::PSM_SINGLE_LINE : tesseract::PSM_SINGLE_BLOCK);
     api.SetImage(image.constBits(), image.width(), image.height(), 1, int(image.bytesPerLine()));
     api.SetSourceResolution(96);
     if (api.Recognize(nullptr) != 0) {
@@ -79,8 +71,21 @@ LineReading read(const QImage& bitmap, const PixelBox& area, int padX, int padY,
     if (!it) {
         return {};
     }
-    const BoxMapping mapping{toSource / scale, crop.left * scale - marginPixels, crop.top * scale - marginPixels};
     return {RowCollector(mapping).collect(*it), {}};
+}
+
+LineReading read(const QImage& bitmap, const PixelBox& area, int padX, int padY, double scale, double toSource)
+{
+    const PixelBox crop = cropOf(bitmap, area, padX, padY);
+    if (crop.empty() || !(scale >= 1) || !std::isfinite(scale)) {
+        return {};
+    }
+    const QImage image = lineImage(bitmap, crop, scale);
+    if (image.isNull()) {
+        return {};
+    }
+    return readImage(image, Layout::singleLine,
+                     BoxMapping{toSource / scale, crop.left * scale - marginPixels, crop.top * scale - marginPixels});
 }
 
 } // namespace tarnveil::LineReader

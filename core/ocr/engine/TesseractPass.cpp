@@ -5,10 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <iterator>
-#include <memory>
 
-#include <tesseract/baseapi.h>
-#include <tesseract/resultiterator.h>
 
 #include "ocr/KeyBlockRepair.h"
 #include "ocr/RecognizedLineBuilder.h"
@@ -19,10 +16,8 @@
 #include "ocr/engine/LineReader.h"
 #include "ocr/engine/LineSegmenter.h"
 #include "ocr/engine/RecognitionPool.h"
-#include "ocr/engine/RowCollector.h"
 #include "ocr/engine/ScreenshotPreparation.h"
 #include "ocr/engine/SecondLook.h"
-#include "ocr/engine/TesseractEngine.h"
 
 namespace tarnveil::TesseractPass {
 
@@ -77,29 +72,13 @@ QImage bandWithMargin(const QImage& bitmap, const BandSplitter::Band& band)
 
 BandOutcome recognizeBand(const QImage& bitmap, const BandSplitter::Band& band, double toSource)
 {
-    auto engine = TesseractEngine::borrow();
-    if (!engine.ok()) {
-        return {{}, engine.error()};
-    }
     const QImage copy = bandWithMargin(bitmap, band);
     if (copy.isNull()) {
         return {{}, "text recognition failed: the image is too large to prepare"};
     }
-    tesseract::TessBaseAPI& api = *engine.value();
-    api.SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
-    api.SetImage(copy.constBits(), copy.width(), copy.height(), 1, int(copy.bytesPerLine()));
-    api.SetSourceResolution(96);
-    if (api.Recognize(nullptr) != 0) {
-        return {{}, "text recognition failed: Tesseract could not read the image"};
-    }
-    std::unique_ptr<tesseract::ResultIterator> it(api.GetIterator());
-    if (!it) {
-        return {};
-    }
-    const BoxMapping mapping{toSource, -double(marginPixels), double(band.top - marginPixels)};
-    return {RowCollector(mapping).collect(*it), {}};
+    return LineReader::readImage(copy, LineReader::Layout::singleBlock,
+                                 BoxMapping{toSource, -double(marginPixels), double(band.top - marginPixels)});
 }
-
 
 /// The jobs that read `bitmap` in bands, one text block each.
 std::vector<std::function<void()>> bandJobs(const QImage& bitmap, double toSource, std::vector<BandOutcome>& outcomes)
