@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <functional>
 
@@ -34,12 +35,6 @@ std::size_t longestRun(std::string_view word, bool (*belongs)(char))
 }
 
 bool isBase64(char c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == '+' || c == '/' || c == '-' || c == '_'; }
-
-/// Words of one row that may be one token: word `first` up to, not including, `last`.
-struct Span {
-    std::size_t first;
-    std::size_t last;
-};
 
 struct Candidate {
     std::size_t row;
@@ -130,16 +125,39 @@ double gapBetween(const RecognizedWord& left, const RecognizedWord& right)
     return right.box.standardized().minX() - left.box.standardized().maxX();
 }
 
-/// The row's words in runs that the engine may have cut out of one token (gaps narrower than
-/// `tokenGapInHeights` row heights), keeping the runs that look machine-made as a whole.
+/// Whether `word` could be a piece of a network address whose separators the engine lost: only
+/// hexadecimal digits, separators (a prefix length's "/" too) and the letters they are misread
+/// as.
+bool isAddressPiece(std::string_view word)
+{
+    constexpr std::string_view pieces = "0123456789abcdefABCDEF:;.,/oOsSlI";
+    return word.size() >= 2 && word.find_first_not_of(pieces) == std::string_view::npos &&
+           std::any_of(word.begin(), word.end(), isAsciiDigit);
+}
+
+/// Whether the gap between words `i - 1` and `i` may lie inside one token: narrow, or, between
+/// two pieces of an address, as wide as the "::" or ":" the engine may have read as a space.
+bool joins(const RecognizedRow& row, std::size_t i)
+{
+    const RecognizedWord& left = row.words[i - 1];
+    const RecognizedWord& right = row.words[i];
+    if (!left.box.hasArea() || !right.box.hasArea()) {
+        return false;
+    }
+    const double height = row.box.standardized().height;
+    const double gap = gapBetween(left, right);
+    return gap <= tokenGapInHeights * height ||
+           (gap <= addressGapInHeights * height && isAddressPiece(left.text()) && isAddressPiece(right.text()));
+}
+
+} // namespace
+
 std::vector<Span> machineSpans(const RecognizedRow& row)
 {
-    const double narrow = tokenGapInHeights * row.box.standardized().height;
     std::vector<Span> spans;
     std::size_t first = 0;
     for (std::size_t i = 1; i <= row.words.size(); ++i) {
-        const bool ends = i == row.words.size() || !row.words[i].box.hasArea() || !row.words[i - 1].box.hasArea() ||
-                          gapBetween(row.words[i - 1], row.words[i]) > narrow;
+        const bool ends = i == row.words.size() || !joins(row, i);
         if (!ends) {
             continue;
         }
@@ -151,8 +169,6 @@ std::vector<Span> machineSpans(const RecognizedRow& row)
     }
     return spans;
 }
-
-} // namespace
 
 bool prefersSecond(const RecognizedRow& row, std::size_t index, const RecognizedWord& second)
 {
@@ -191,7 +207,8 @@ bool looksMachineMade(std::string_view word)
     }
     const bool letters = std::any_of(word.begin(), word.end(), isAsciiLetter);
     const bool digits = std::any_of(word.begin(), word.end(), isAsciiDigit);
-    return word.size() >= 20 || (word.size() >= 12 && letters && digits) || longestRun(word, isHex) >= 16 ||
+    const auto separators = std::count_if(word.begin(), word.end(), [](char c) { return c == '.' || c == ':'; });
+    return word.size() >= 20 || (digits && separators >= 3) || (word.size() >= 12 && letters && digits) || longestRun(word, isHex) >= 16 ||
            (longestRun(word, isBase64) >= 16 && letters && digits);
 }
 

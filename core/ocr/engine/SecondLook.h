@@ -16,13 +16,29 @@ inline constexpr std::size_t maximumWords = 600;
 inline constexpr double targetRowHeight = 44;
 
 /// Whether a recognised word looks machine-made, the kind of text a misread character hides
-/// from detection: long, letters mixed with digits, a long hexadecimal or base64 run, or a
-/// known token prefix.
+/// from detection: long, letters mixed with digits, a long hexadecimal or base64 run, an
+/// address (digits and at least three "." or ":"), or a known token prefix.
 bool looksMachineMade(std::string_view word);
 
 /// Words closer than this many row heights may be pieces of one token that the engine cut
 /// with a false space; they get their second look together.
 inline constexpr double tokenGapInHeights = 0.35;
+/// Pieces of an address (hexadecimal digits and separators) may stand this far apart: the
+/// engine reads a lost "::" as a wide space.
+inline constexpr double addressGapInHeights = 1.4;
+
+/// Words of one row that may be one token: word `first` up to, not including, `last`.
+struct Span {
+    std::size_t first;
+    std::size_t last;
+
+    friend bool operator==(const Span&, const Span&) = default;
+};
+
+/// The row's words in runs that the engine may have cut out of one token (gaps narrower than
+/// `tokenGapInHeights` row heights, or `addressGapInHeights` between pieces of an address),
+/// keeping the runs that look machine-made as a whole.
+std::vector<Span> machineSpans(const RecognizedRow& row);
 
 /// Whether `second`, another reading of words `first` up to `last` (exclusive) of `row` as one
 /// word, should replace them: the detectors claim it more in the row's text, or they claim

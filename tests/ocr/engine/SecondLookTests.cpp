@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "ocr/engine/SecondLook.h"
 
 using namespace tarnveil;
@@ -25,6 +29,23 @@ RecognizedRow row(std::initializer_list<RecognizedWord> words)
     return result;
 }
 
+/// A row of 12-pixel words laid out left to right with the given gaps before each word after
+/// the first, 8 pixels per character.
+RecognizedRow laidOut(const std::vector<std::pair<std::string, double>>& words)
+{
+    RecognizedRow result;
+    result.box = Rect{0, 0, 800, 12};
+    double x = 0;
+    for (const auto& [text, gap] : words) {
+        x += gap;
+        RecognizedWord w = word(text, 0.8f);
+        w.box = Rect{x, 0, 8.0 * double(text.size()), 12};
+        x += w.box.width;
+        result.words.push_back(w);
+    }
+    return result;
+}
+
 } // namespace
 
 TEST(SecondLook, PicksMachineMadeWords)
@@ -39,6 +60,8 @@ TEST(SecondLook, PicksMachineMadeWords)
         {"Uyd3wylySiqLx9", true},                       // letters mixed with digits
         {"tXghUSb8QwertyuiopAsdfgh", true},             // 20 characters and more
         {"eyJhbGci", true},                             // a JSON Web Token's start
+        {"541.153.110.94", true},                       // an address, maybe with a digit too many
+        {"09:14:02", false},                            // a clock time
         {"deployment", false},                          // a plain word
         {"v1.2.3", false},                              // too short
         {"2026-12-01", false},                          // a date
@@ -73,4 +96,22 @@ TEST(SecondLook, ATokenCutByFalseSpacesIsReplacedWhole)
     // Out of range or empty spans never replace anything.
     EXPECT_FALSE(SecondLook::prefersSecond(cut, 2, 2, whole));
     EXPECT_FALSE(SecondLook::prefersSecond(cut, 3, 9, whole));
+}
+
+TEST(SecondLook, SpansJoinTokenPiecesAcrossFalseSpacesButNotAcrossWordSpaces)
+{
+    using Spans = std::vector<SecondLook::Span>;
+    // A 3-pixel gap inside a key, an 8-pixel word space before and after it.
+    EXPECT_EQ(SecondLook::machineSpans(laidOut({{"key", 0}, {"AIzaCqsWUMGQLgrS", 8}, {"a8Azpzs6dF", 3}, {"today", 8}})),
+              (Spans{{1, 3}}));
+    // Address pieces join across the width of a lost "::"; plain words never do.
+    EXPECT_EQ(SecondLook::machineSpans(laidOut({{"inet6", 0}, {"fd7e:7e4:5", 8}, {"d71/64", 14}, {"scope", 8}})),
+              (Spans{{1, 3}}));
+    EXPECT_EQ(SecondLook::machineSpans(laidOut({{"the", 0}, {"deploy", 3}, {"started", 3}})), Spans{});
+}
+
+TEST(SecondLook, AnAddressCutWhereTheEngineLostItsDoubleColonIsReplacedWhole)
+{
+    const RecognizedRow cut = row({word("inet6", 0.9f), word("fd7e:7e4:5", 0.7f), word("d71/64", 0.7f)});
+    EXPECT_TRUE(SecondLook::prefersSecond(cut, 1, 3, word("fd7e:7e4:5::d71/64", 0.6f)));
 }
