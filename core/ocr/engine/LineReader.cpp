@@ -8,6 +8,7 @@
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
 
+#include "ocr/engine/GreyView.h"
 #include "ocr/engine/RowCollector.h"
 #include "ocr/engine/TesseractEngine.h"
 
@@ -34,11 +35,8 @@ QImage lineImage(const QImage& bitmap, const PixelBox& crop, double scale)
         return image;
     }
     image.fill(255);
-    const cv::Mat source(bitmap.height(), bitmap.width(), CV_8UC1, const_cast<uchar*>(bitmap.constBits()),
-                         size_t(bitmap.bytesPerLine()));
-    cv::Mat target(image.height(), image.width(), CV_8UC1, image.bits(), size_t(image.bytesPerLine()));
-    cv::Mat inner = target(cv::Rect(marginPixels, marginPixels, width, height));
-    const cv::Mat piece = source(cv::Rect(crop.left, crop.top, crop.width(), crop.height()));
+    cv::Mat inner = greyView(image)(cv::Rect(marginPixels, marginPixels, width, height));
+    const cv::Mat piece = greyView(bitmap)(cv::Rect(crop.left, crop.top, crop.width(), crop.height()));
     if (scale == 1) {
         piece.copyTo(inner);
     } else {

@@ -5,6 +5,8 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include "ocr/engine/GreyView.h"
+
 namespace tarnveil::LineSegmenter {
 
 namespace {
@@ -31,12 +33,6 @@ constexpr double tallLineInGlyphs = 2.4;
 constexpr double narrowGapInGlyphs = 0.6;
 /// The cut never goes deeper than this; what is left at that depth is one line.
 constexpr int maximumDepth = 64;
-
-cv::Mat wrap(const QImage& bitmap)
-{
-    return cv::Mat(bitmap.height(), bitmap.width(), CV_8UC1, const_cast<uchar*>(bitmap.constBits()),
-                   size_t(bitmap.bytesPerLine()));
-}
 
 PixelBox boxOf(const cv::Mat& stats, int label)
 {
@@ -375,7 +371,7 @@ TextLineLayout segment(const QImage& bitmap)
         return layout;
     }
     layout.cleaned = bitmap.copy();
-    cv::Mat grey = wrap(layout.cleaned);
+    cv::Mat grey = greyView(layout.cleaned);
     cv::Mat ink;
     cv::threshold(grey, ink, inkLevel - 1, 255, cv::THRESH_BINARY_INV);
 

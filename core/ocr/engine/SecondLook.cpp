@@ -42,15 +42,22 @@ struct Candidate {
     PixelBox area;
 };
 
+/// The box that holds the span's words (none when none of them has one).
+Rect spanBox(const RecognizedRow& row, const Span& span)
+{
+    Rect box;
+    for (std::size_t i = span.first; i < span.last; ++i) {
+        if (row.words[i].box.hasArea()) {
+            box = box.hasArea() ? Geometry::unionOf(box, row.words[i].box) : row.words[i].box.standardized();
+        }
+    }
+    return box;
+}
+
 /// The box of the span's words widened to their row's height, in bitmap pixels.
 PixelBox areaOf(const RecognizedRow& row, const Span& span, double toSource)
 {
-    Rect box = row.words[span.first].box.standardized();
-    for (std::size_t i = span.first + 1; i < span.last; ++i) {
-        if (row.words[i].box.hasArea()) {
-            box = Geometry::unionOf(box, row.words[i].box.standardized());
-        }
-    }
+    const Rect box = spanBox(row, span);
     const Rect line = row.box.hasArea() ? row.box.standardized() : box;
     return {int(std::floor(box.minX() / toSource)), int(std::floor(std::min(box.minY(), line.minY()) / toSource)),
             int(std::ceil(box.maxX() / toSource)), int(std::ceil(std::max(box.maxY(), line.maxY()) / toSource))};
@@ -62,11 +69,7 @@ PixelBox areaOf(const RecognizedRow& row, const Span& span, double toSource)
 RecognizedWord asOneWord(const LineReading& reading, const RecognizedRow& row, const Span& span)
 {
     RecognizedWord word;
-    for (std::size_t i = span.first; i < span.last; ++i) {
-        if (row.words[i].box.hasArea()) {
-            word.box = word.box.hasArea() ? Geometry::unionOf(word.box, row.words[i].box) : row.words[i].box;
-        }
-    }
+    word.box = spanBox(row, span);
     float confidence = 1;
     std::size_t words = 0;
     for (const RecognizedRow& piece : reading.rows) {

@@ -6,7 +6,6 @@
 #include <functional>
 #include <iterator>
 
-
 #include "ocr/KeyBlockRepair.h"
 #include "ocr/RecognizedLineBuilder.h"
 #include "ocr/RowJoiner.h"
@@ -36,8 +35,6 @@ constexpr int marginPixels = 12;
 /// shrinking it: small screen text reads better a little larger, while more enlargement costs
 /// time and, on the first reading, no accuracy. Machine-made words get a closer second look.
 constexpr double lineTargetHeight = 24;
-
-using BandOutcome = LineReading;
 
 class Stopwatch {
 public:
@@ -70,7 +67,7 @@ QImage bandWithMargin(const QImage& bitmap, const BandSplitter::Band& band)
     return copy;
 }
 
-BandOutcome recognizeBand(const QImage& bitmap, const BandSplitter::Band& band, double toSource)
+LineReading recognizeBand(const QImage& bitmap, const BandSplitter::Band& band, double toSource)
 {
     const QImage copy = bandWithMargin(bitmap, band);
     if (copy.isNull()) {
@@ -81,7 +78,7 @@ BandOutcome recognizeBand(const QImage& bitmap, const BandSplitter::Band& band, 
 }
 
 /// The jobs that read `bitmap` in bands, one text block each.
-std::vector<std::function<void()>> bandJobs(const QImage& bitmap, double toSource, std::vector<BandOutcome>& outcomes)
+std::vector<std::function<void()>> bandJobs(const QImage& bitmap, double toSource, std::vector<LineReading>& outcomes)
 {
     const auto bands = BandSplitter::bands(bitmap, bandPixels);
     outcomes.resize(bands.size());
@@ -96,7 +93,7 @@ std::vector<std::function<void()>> bandJobs(const QImage& bitmap, double toSourc
 
 /// The jobs that read each line of `layout` on its own.
 std::vector<std::function<void()>> lineJobs(const TextLineLayout& layout, double toSource,
-                                            std::vector<BandOutcome>& outcomes)
+                                            std::vector<LineReading>& outcomes)
 {
     outcomes.resize(layout.lines.size());
     std::vector<std::function<void()>> jobs;
@@ -137,11 +134,11 @@ Result<std::vector<OCRObservation>, std::string> run(const QImage& image, const 
     timings.segmentation = clock.lap();
 
     // A bitmap that is no screenshot of text (a photograph) is read in bands as one block.
-    std::vector<BandOutcome> outcomes;
+    std::vector<LineReading> outcomes;
     RecognitionPool::shared().runAll(layout.usable ? lineJobs(layout, toSource, outcomes)
                                                    : bandJobs(prepared.bitmap, toSource, outcomes));
     std::vector<RecognizedRow> rows;
-    for (BandOutcome& outcome : outcomes) {
+    for (LineReading& outcome : outcomes) {
         if (!outcome.error.empty()) {
             return failure(outcome.error);
         }
