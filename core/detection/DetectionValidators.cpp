@@ -214,12 +214,11 @@ bool isHostName(std::string_view text)
     return !last.empty() && !NetworkDetectors::fileExtensions().contains(UnicodeText::toLower(last));
 }
 
-bool isPersonalMacUserName(std::string_view text) { return text != "Shared"; }
+bool isPersonalMacUserName(std::string_view text) { return text != sharedMacHome; }
 
 bool isPersonalWindowsUserName(std::string_view text)
 {
-    static constexpr std::array<std::string_view, 4> sharedProfiles{"Public", "Default", "All Users", "Default User"};
-    return std::find(sharedProfiles.begin(), sharedProfiles.end(), text) == sharedProfiles.end();
+    return std::find(sharedWindowsProfiles.begin(), sharedWindowsProfiles.end(), text) == sharedWindowsProfiles.end();
 }
 
 } // namespace tarnveil::DetectionValidators

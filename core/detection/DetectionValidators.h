@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -28,6 +30,12 @@ bool isValidIBAN(std::string_view text);
 
 /// False when the last dot-separated label is a known file extension (any letter case).
 bool isHostName(std::string_view text);
+
+/// The macOS home folder that belongs to no person.
+inline constexpr std::string_view sharedMacHome = "Shared";
+
+/// The Windows profile folders that belong to no person.
+inline constexpr std::array<std::string_view, 4> sharedWindowsProfiles{"Public", "Default", "All Users", "Default User"};
 
 /// False for the shared macOS home folder "Shared".
 bool isPersonalMacUserName(std::string_view text);

@@ -628,7 +628,8 @@ std::shared_ptr<const TolerantTwin> phoneE164()
 std::shared_ptr<const TolerantTwin> macHomePath()
 {
     const std::string pattern = "(?<![\\p{L}0-9])/U[s5\\$][eé]r[s5\\$]/([^/\\s]+)";
-    return twin("macHomePath", {{Rule(pattern, noOptions, 1).requiring({"/U"}), notFolding({"Shared"})}});
+    return twin("macHomePath", {{Rule(pattern, noOptions, 1).requiring({"/U"}),
+                                 notFolding(sharedHomeNames(DetectionCategory::macHomePath))}});
 }
 
 std::shared_ptr<const TolerantTwin> windowsProfilePath()
@@ -637,10 +638,26 @@ std::shared_ptr<const TolerantTwin> windowsProfilePath()
     const std::string pattern = "(?<![0-9])[A-Za-z]{1,2} ?[:;]" + slash + "[Uu][s5\\$][eé]r'?[s5\\$]" + slash +
                                 R"(([^\\|/\s]+(?: [^\\|/\s]+(?=[\\|/]))?))";
     return twin("windowsProfilePath",
-                {{Rule(pattern, noOptions, 1).requiring({"U", "u"}), notFolding({"Public", "Default", "All", "All Users", "Default User"})}});
+                {{Rule(pattern, noOptions, 1).requiring({"U", "u"}),
+                  notFolding(sharedHomeNames(DetectionCategory::windowsProfilePath))}});
 }
 
 } // namespace
+
+const std::vector<std::string_view>& sharedHomeNames(DetectionCategory category)
+{
+    static const std::vector<std::string_view> mac{DetectionValidators::sharedMacHome};
+    static const std::vector<std::string_view> windows = [] {
+        std::vector<std::string_view> names(DetectionValidators::sharedWindowsProfiles.begin(),
+                                            DetectionValidators::sharedWindowsProfiles.end());
+        names.push_back("All");
+        return names;
+    }();
+    static const std::vector<std::string_view> none;
+    return category == DetectionCategory::windowsProfilePath ? windows
+           : category == DetectionCategory::macHomePath      ? mac
+                                                             : none;
+}
 
 const std::vector<std::shared_ptr<const TolerantTwin>>& all()
 {

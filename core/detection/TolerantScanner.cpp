@@ -36,11 +36,6 @@ std::vector<Detection> withoutNested(std::vector<Detection> found)
     return DetectorRegistry::dropContainedInHigherSeverity(std::move(kept));
 }
 
-// The home folders that belong to no person, as the home-path validators know them.
-const std::vector<std::string_view> sharedWindowsProfiles{"Public", "Default", "All", "All Users", "Default User"};
-const std::vector<std::string_view> sharedMacHomes{"Shared"};
-const std::vector<std::string_view> noNames;
-
 std::string withoutSpaces(std::string text)
 {
     std::erase(text, ' ');
@@ -107,9 +102,7 @@ bool TolerantScanner::readsAsAllowed(const Detection& detection) const
                     [&](const std::string& value) { return LookAlikes::folded(value) == folded; })) {
         return true;
     }
-    const auto& shared = detection.category == DetectionCategory::windowsProfilePath ? sharedWindowsProfiles
-                         : detection.category == DetectionCategory::macHomePath        ? sharedMacHomes
-                                                                                       : noNames;
+    const auto& shared = TolerantDetectors::sharedHomeNames(detection.category);
     return std::any_of(shared.begin(), shared.end(),
                        [&](std::string_view name) { return LookAlikes::folded(name) == folded; });
 }
