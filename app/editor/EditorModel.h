@@ -104,6 +104,9 @@ public:
     void setActiveProfile(Profile profile);
     void setShowAbout(bool shown);
 
+    /// The desktop services the model uses; the views ask it for the reduce-motion setting.
+    EditorPlatform& platform() const { return *platform_; }
+
     // State the views do not observe.
     /// The generation of the newest scan; results of any other scan are dropped.
     const QUuid& scanGeneration() const { return scanGeneration_; }
