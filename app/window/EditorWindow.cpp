@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -16,6 +17,7 @@
 #include "window/EmptyStateView.h"
 #include "window/InspectorView.h"
 #include "window/RegionListView.h"
+#include "window/RegionTreeView.h"
 #include "window/StatusBarView.h"
 #include "window/ThemePalette.h"
 #include "window/UnsafeStylePrompt.h"
@@ -27,6 +29,25 @@ namespace {
 bool carriesSomething(const QMimeData* content)
 {
     return content != nullptr && !content->formats().isEmpty();
+}
+
+bool isCanvasKey(const QKeyEvent& key)
+{
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    switch (key.key()) {
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+    case Qt::Key_Space:
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -65,6 +86,7 @@ EditorWindow::EditorWindow(EditorModel& model, QWidget* parent) : QMainWindow(pa
     setCentralWidget(columns_);
 
     unsafeStylePrompt_ = new UnsafeStylePrompt(model_, this);
+    regionList_->tree()->installEventFilter(this);
 
     connect(&model_, &EditorModel::themeChanged, this, &EditorWindow::applyTheme);
     connect(&model_, &EditorModel::imageChanged, this, &EditorWindow::refreshImage);
@@ -121,6 +143,40 @@ void EditorWindow::refreshImage()
 void EditorWindow::refreshInspectorVisibility()
 {
     inspector_->setVisible(model_.inspectorVisible());
+}
+
+bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == regionList_->tree() && forwardCanvasKey(event)) {
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool EditorWindow::forwardCanvasKey(QEvent* event)
+{
+    QWidget* target = canvas_->focusProxy() != nullptr ? canvas_->focusProxy() : canvas_;
+    if (event->type() == QEvent::FocusOut && spaceForwarded_) {
+        // The release of Space will go elsewhere: end the preview now.
+        spaceForwarded_ = false;
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(target, &release);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!showsCanvas() || !isCanvasKey(*key)) {
+        return false;
+    }
+    if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
+        spaceForwarded_ = key->type() == QEvent::KeyPress;
+    }
+    QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                   key->nativeModifiers(), key->text(), key->isAutoRepeat(), quint16(key->count()));
+    QCoreApplication::sendEvent(target, &copy);
+    return true;
 }
 
 void EditorWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -20,6 +20,7 @@ class UnsafeStylePrompt;
 /// the canvas (or, without an image, the empty state) over the status bar in the middle, and
 /// the inspector on the right while the model shows it. The whole window takes dropped
 /// images and image files. The window follows the model's theme with its palette.
+/// The canvas keys also work while the region list has the keyboard focus.
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 
@@ -52,6 +53,7 @@ signals:
     void captureRequested();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -61,6 +63,9 @@ private:
     void applyTheme();
     void refreshImage();
     void refreshInspectorVisibility();
+    /// Hands the canvas keys (1 to 4, Space, Delete) pressed in the region list to the canvas,
+    /// so that rows chosen in the list can be restyled, previewed and deleted from there.
+    bool forwardCanvasKey(QEvent* event);
 
     EditorModel& model_;
     EditorToolBar* toolBar_ = nullptr;
@@ -72,6 +77,8 @@ private:
     StatusBarView* statusBar_ = nullptr;
     InspectorView* inspector_ = nullptr;
     UnsafeStylePrompt* unsafeStylePrompt_ = nullptr;
+    /// A Space press went to the canvas and its release has not yet.
+    bool spaceForwarded_ = false;
 };
 
 } // namespace tarnveil

@@ -24,7 +24,10 @@
 #include "window/EditorToolBar.h"
 #include "window/EmptyStateView.h"
 #include "window/InspectorView.h"
+#include "window/RegionForm.h"
 #include "window/RegionListView.h"
+#include "window/RegionTreeView.h"
+#include "window/UnsafeStylePrompt.h"
 #include "window/StatusBarView.h"
 #include "window/SymbolIcons.h"
 
@@ -382,6 +385,42 @@ TEST_F(WindowTest, ADropOfANonImageKeepsTheCurrentImage)
     EXPECT_EQ(model->image()->size(), imageA().size());
     EXPECT_EQ(model->regions().size(), regions);
     EXPECT_EQ(recognizer.requestCount(), 1u);
+}
+
+TEST_F(WindowTest, CanvasKeysWorkInTheRegionList)
+{
+    const RedactionRegion email = found(DetectionCategory::email, Severity::identifier, "a@b.io");
+    const RedactionRegion secretKey = found(DetectionCategory::jwt, Severity::secret, "eyJhbGciOi");
+    showRegions({email, secretKey});
+    clickRow(email.id);
+    QWidget* list = tree();
+    ASSERT_TRUE(list->hasFocus());
+
+    QTest::keyClick(list, Qt::Key_3);
+    EXPECT_EQ(model->region(email.id)->style, RedactionStyle::blur());
+    QTest::keyClick(list, Qt::Key_2);
+    EXPECT_EQ(model->region(email.id)->style, RedactionStyle::labeled(FillColor::black));
+
+    QTest::keyPress(list, Qt::Key_Space);
+    EXPECT_TRUE(model->previewBurned());
+    QTest::keyRelease(list, Qt::Key_Space);
+    EXPECT_FALSE(model->previewBurned());
+    QTest::keyPress(list, Qt::Key_Space);
+    ASSERT_TRUE(model->previewBurned());
+    window->inspector()->form()->setFocus();
+    settle();
+    EXPECT_FALSE(model->previewBurned()) << "leaving the list ends the preview";
+
+    clickRow(secretKey.id);
+    QTest::keyClick(list, Qt::Key_4);
+    EXPECT_TRUE(model->pendingUnsafeStyle().has_value()) << "a secret asks first";
+    window->unsafeStylePrompt()->cancelButton()->click();
+    settle();
+
+    clickRow(secretKey.id);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_FALSE(model->region(secretKey.id).has_value());
+    EXPECT_TRUE(model->region(email.id).has_value());
 }
 
 TEST(WindowSymbolIcons, EverySymbolHasADrawingAndAnIcon)
