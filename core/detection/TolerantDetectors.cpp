@@ -110,17 +110,59 @@ bool isMisreadIPv6(std::string_view candidate)
            DetectionValidators::isValidIPv6(LookAlikes::withHexRestored(candidate));
 }
 
-/// An IPv6 address whose "::" was read as a space ("fe80::d142:8:c773:4" as "feso d142:8:c773:4").
+/// Groups of an address apart from clock times: three colons or more and a letter among the
+/// digits.
+bool looksLikeAddressGroups(std::string_view candidate)
+{
+    const auto colons = std::count(candidate.begin(), candidate.end(), ':');
+    const bool letter = std::any_of(candidate.begin(), candidate.end(), [](char c) {
+        return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    });
+    return colons >= 3 && letter;
+}
+
+/// An IPv6 address whose "::" was read as a space ("fe80::d142:8:c773:4" as
+/// "feso d142:8:c773:4", "fde8:3:fa5c::f" as "fde8:3:fa5c f").
 bool isIPv6WithLostDoubleColon(std::string_view candidate)
 {
     const std::size_t space = candidate.find(' ');
     if (space == std::string_view::npos) {
         return false;
     }
+    // With two colons the first group must be one no clock time or word has: three or four
+    // characters with a letter and a digit among them ("fde8:3:fa5c f", not "12:30:45 add"
+    // or "beef 10:20:30").
+    const std::string_view first = candidate.substr(0, std::min(space, candidate.find(':')));
+    const auto has = [&](auto test) { return std::any_of(first.begin(), first.end(), test); };
+    const bool addressLead =
+        first.size() >= 3 && std::count(candidate.begin(), candidate.end(), ':') >= 2 &&
+        has([](char c) { return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }) &&
+        has([](char c) { return c >= '0' && c <= '9'; });
+    if (!looksLikeAddressGroups(candidate) && !addressLead) {
+        return false;
+    }
     std::string restored(candidate.substr(0, space));
     restored += "::";
     restored += candidate.substr(space + 1);
     return isMisreadIPv6(restored);
+}
+
+/// An IPv6 address whose "::" was read as ":" ("fe80::284f:72:35a:582" as
+/// "fe50:284f:72:35a:582"): five to seven groups, one colon of which was doubled.
+bool isIPv6WithOneColonLost(std::string_view candidate)
+{
+    if (!looksLikeAddressGroups(candidate) || candidate.find("::") != std::string_view::npos) {
+        return false;
+    }
+    for (std::size_t colon = candidate.find(':'); colon != std::string_view::npos;
+         colon = candidate.find(':', colon + 1)) {
+        std::string restored(candidate.substr(0, colon + 1));
+        restored += candidate.substr(colon);
+        if (isMisreadIPv6(restored)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 /// A password as people make them, not a word of prose: at least eight characters with a
@@ -607,12 +649,15 @@ std::shared_ptr<const TolerantTwin> ipv6()
         R"re((?:(?<=^_)|(?<=[^A-Za-z0-9]_)|(?<=[—–«])|(?<=\s:)|(?<=^:))[0-9A-Fa-f:]{2,45}(?:\.\d{1,3}){0,3}(?![.\p{L}0-9:]))re";
     // Look-alikes in the groups ("faGe::e0d9", "feB0::"): one "::" or all eight groups.
     const std::string misread = "(?<![.\\p{L}0-9:])" + hexSet + "{1,4}(?::{1,2}" + hexSet + "{0,4}){2,8}(?![.\\p{L}0-9:])";
-    // The "::" read as a space: a leading group, then four groups or more.
-    const std::string lostDoubleColon = "(?<![.\\p{L}0-9:])" + hexSet + "{3,4} " + hexSet + "{1,4}(?::" + hexSet +
-                                        "{1,4}){3,6}(?![.\\p{L}0-9:])";
+    // The "::" read as a space or as ":".
+    const std::string groups = hexSet + "{1,4}(?::" + hexSet + "{1,4}){0,6}";
+    const std::string lostDoubleColon = "(?<![.\\p{L}0-9:])" + groups + " " + groups + "(?![.\\p{L}0-9:])";
+    const std::string singleColons =
+        "(?<![.\\p{L}0-9:])" + hexSet + "{1,4}(?::" + hexSet + "{1,4}){4,6}(?![.\\p{L}0-9:])";
     return twin("ipv6", {{Rule(pattern).requiring({":"}), DetectionValidators::isValidIPv6},
                          {Rule(misread).requiring({"::"}), isMisreadIPv6},
-                         {Rule(lostDoubleColon).requiring({":"}), isIPv6WithLostDoubleColon, ""}});
+                         {Rule(lostDoubleColon).requiring({":"}), isIPv6WithLostDoubleColon, ""},
+                         {Rule(singleColons).requiring({":"}), isIPv6WithOneColonLost, ""}});
 }
 
 std::shared_ptr<const TolerantTwin> macAddress()
