@@ -110,6 +110,78 @@ bool isMisreadIPv6(std::string_view candidate)
            DetectionValidators::isValidIPv6(LookAlikes::withHexRestored(candidate));
 }
 
+/// Groups of an address apart from clock times: three colons or more and a letter among the
+/// digits.
+bool looksLikeAddressGroups(std::string_view candidate)
+{
+    const auto colons = std::count(candidate.begin(), candidate.end(), ':');
+    const bool letter = std::any_of(candidate.begin(), candidate.end(), [](char c) {
+        return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    });
+    return colons >= 3 && letter;
+}
+
+/// An IPv6 address whose "::" was read as a space ("fe80::d142:8:c773:4" as
+/// "feso d142:8:c773:4", "fde8:3:fa5c::f" as "fde8:3:fa5c f").
+bool isIPv6WithLostDoubleColon(std::string_view candidate)
+{
+    const std::size_t space = candidate.find(' ');
+    if (space == std::string_view::npos) {
+        return false;
+    }
+    // With two colons the first group must be one no clock time or word has: three or four
+    // characters with a letter and a digit among them ("fde8:3:fa5c f", not "12:30:45 add"
+    // or "beef 10:20:30").
+    const std::string_view first = candidate.substr(0, std::min(space, candidate.find(':')));
+    const auto has = [&](auto test) { return std::any_of(first.begin(), first.end(), test); };
+    const bool addressLead =
+        first.size() >= 3 && std::count(candidate.begin(), candidate.end(), ':') >= 2 &&
+        has([](char c) { return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }) &&
+        has([](char c) { return c >= '0' && c <= '9'; });
+    if (!looksLikeAddressGroups(candidate) && !addressLead) {
+        return false;
+    }
+    std::string restored(candidate.substr(0, space));
+    restored += "::";
+    restored += candidate.substr(space + 1);
+    return isMisreadIPv6(restored);
+}
+
+/// An IPv6 address whose "::" was read as ":" ("fe80::284f:72:35a:582" as
+/// "fe50:284f:72:35a:582"): five to seven groups, one colon of which was doubled.
+bool isIPv6WithOneColonLost(std::string_view candidate)
+{
+    if (!looksLikeAddressGroups(candidate) || candidate.find("::") != std::string_view::npos) {
+        return false;
+    }
+    for (std::size_t colon = candidate.find(':'); colon != std::string_view::npos;
+         colon = candidate.find(':', colon + 1)) {
+        std::string restored(candidate.substr(0, colon + 1));
+        restored += candidate.substr(colon);
+        if (isMisreadIPv6(restored)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+/// A password as people make them, not a word of prose: at least eight characters with a
+/// digit or a capital after a small letter among them ("hxWhUaCZYvw7h", not "Expires").
+bool looksLikePassword(std::string_view candidate)
+{
+    if (candidate.size() < 8) {
+        return false;
+    }
+    bool digit = false;
+    bool innerCapital = false;
+    for (std::size_t i = 0; i < candidate.size(); ++i) {
+        const auto c = static_cast<unsigned char>(candidate[i]);
+        digit = digit || std::isdigit(c);
+        innerCapital = innerCapital || (i > 0 && std::isupper(c) && std::islower(static_cast<unsigned char>(candidate[i - 1])));
+    }
+    return digit || innerCapital;
+}
+
 /// "user:rid:lm:nt:::" (the closing colons may be cut off) with both hashes of 32 digits, give or take one.
 bool isMisreadDumpLine(std::string_view candidate)
 {
@@ -501,8 +573,15 @@ std::shared_ptr<const TolerantTwin> passwordInContext()
 {
     return twin("passwordInContext",
                 {{Rule(R"re((?<![A-Za-z])p[a@4][s5\$]{2}\s*[:;=]\s*(\S+(?: \S+)?))re", caseInsensitive, 1).requiring({"p"}), {}},
-                 // The whole word needs no boundary before it: "DBPASSWORD=" lost its "_".
-                 {Rule(R"re(p[a@4][s5\$]{2}(?:w[o0]rd|wd)\s*[:;=]\s*(\S+(?: \S+)?))re", caseInsensitive, 1).requiring({"p"}), {}}});
+                 // The whole word needs no boundary before it: "DBPASSWORD=" lost its "_"; its
+                 // "=" may be read as "@".
+                 {Rule(R"re(p[a@4][s5\$]{2}(?:w[o0]rd|wd)\s*[:;=@]\s*(\S+(?: \S+)?))re", caseInsensitive, 1).requiring({"p"}), {}},
+                 // The separator read as a space ("password hxWhUaCZYvw7h") or lost between a
+                 // key in capitals and its value ("DB_PASSWORDxvbbhkxkZKYF2xF"): only a value
+                 // that looks made up, never the next word of a sentence.
+                 {Rule(R"re((?<![A-Za-z])p[a@4][s5\$]{2}(?:w[o0]rd|wd) +(\S+))re", caseInsensitive, 1).requiring({"p", "P"}),
+                  looksLikePassword, ""},
+                 {Rule(R"re(P[A@4][S5\$]{2}(?:W[O0]RD|WD)([a-z0-9]\S+))re", noOptions, 1).requiring({"P"}), looksLikePassword, ""}});
 }
 
 std::shared_ptr<const TolerantTwin> connectionString()
@@ -513,7 +592,12 @@ std::shared_ptr<const TolerantTwin> connectionString()
     // after the scheme may be lost.
     const std::string pattern =
         scheme + R"re( ?[:;]? ?/ ?/? ?[^\s@/][^\s@]*(?: [^\s@]+){0,2} ?[@©®] ?\S+(?: \S+)?)re";
-    return twin("connectionString", {{Rule(pattern, caseInsensitive).requiring({"/"}), {}}});
+    // Any scheme with a user and a password before the host: a misread scheme ("anqp://",
+    // "amaqp://") still carries the credentials.
+    const std::string withCredentials =
+        R"re((?<![\p{L}0-9])[a-z][a-z0-9+.-]{1,15} ?: ?/ ?/ ?[^\s:@/]+:[^\s@/]+ ?@ ?\S+)re";
+    return twin("connectionString", {{Rule(pattern, caseInsensitive).requiring({"/"}), {}},
+                                     {Rule(withCredentials, caseInsensitive).requiring({"@"}), {}}});
 }
 
 // ---- identifiers ----
@@ -562,11 +646,18 @@ std::shared_ptr<const TolerantTwin> uncPath()
 std::shared_ptr<const TolerantTwin> ipv6()
 {
     const std::string pattern =
-        R"re((?:(?<=^_)|(?<=[^A-Za-z0-9]_)|(?<=[—–«])|(?<=\s:))[0-9A-Fa-f:]{2,45}(?:\.\d{1,3}){0,3}(?![.\p{L}0-9:]))re";
+        R"re((?:(?<=^_)|(?<=[^A-Za-z0-9]_)|(?<=[—–«])|(?<=\s:)|(?<=^:))[0-9A-Fa-f:]{2,45}(?:\.\d{1,3}){0,3}(?![.\p{L}0-9:]))re";
     // Look-alikes in the groups ("faGe::e0d9", "feB0::"): one "::" or all eight groups.
     const std::string misread = "(?<![.\\p{L}0-9:])" + hexSet + "{1,4}(?::{1,2}" + hexSet + "{0,4}){2,8}(?![.\\p{L}0-9:])";
+    // The "::" read as a space or as ":".
+    const std::string groups = hexSet + "{1,4}(?::" + hexSet + "{1,4}){0,6}";
+    const std::string lostDoubleColon = "(?<![.\\p{L}0-9:])" + groups + " " + groups + "(?![.\\p{L}0-9:])";
+    const std::string singleColons =
+        "(?<![.\\p{L}0-9:])" + hexSet + "{1,4}(?::" + hexSet + "{1,4}){4,6}(?![.\\p{L}0-9:])";
     return twin("ipv6", {{Rule(pattern).requiring({":"}), DetectionValidators::isValidIPv6},
-                         {Rule(misread).requiring({"::"}), isMisreadIPv6}});
+                         {Rule(misread).requiring({"::"}), isMisreadIPv6},
+                         {Rule(lostDoubleColon).requiring({":"}), isIPv6WithLostDoubleColon, ""},
+                         {Rule(singleColons).requiring({":"}), isIPv6WithOneColonLost, ""}});
 }
 
 std::shared_ptr<const TolerantTwin> macAddress()
@@ -619,8 +710,12 @@ std::shared_ptr<const TolerantTwin> phoneE164()
     // before a number too long to be a count.
     const std::string withPlus = "(?<![\\p{L}0-9+])\\+ ?" + digitSet + "+(?: [0-9]+)?(?![\\p{L}0-9])";
     const std::string misreadPlus = "(?<![\\p{L}0-9+.,:/-])[74t‡÷#][0-9]{10,15}(?![\\p{L}0-9.,:])";
+    // Glued to the word before it where the recogniser lost the space ("cloudor+16975550176"):
+    // a whole number too long for anything but a phone.
+    const std::string glued = "(?<=\\p{Ll})\\+[0-9]{10,15}(?![\\p{L}0-9])";
     return twin("phoneE164", {{Rule(withPlus).requiring({"+"}), isMisreadPhone},
-                              {Rule(misreadPlus).requiringRun("0123456789", 10), {}}});
+                              {Rule(misreadPlus).requiringRun("0123456789", 10), {}},
+                              {Rule(glued).requiringRun("0123456789", 10), {}}});
 }
 
 // ---- contextual ----

@@ -27,6 +27,11 @@ constexpr double verticalRuleInGlyphs = 2.5;
 /// letters) joins the line it overlaps that is nearest, within `pieceReachInGlyphs`.
 constexpr double pieceInGlyphs = 0.45;
 constexpr double pieceReachInGlyphs = 0.6;
+/// Specks beside either end of a line (the ":::" closing a password-hash dump, a trailing
+/// period) belong to it when each is at most `speckGapInGlyphs` from the last; a line grows by
+/// at most `speckRunInGlyphs` this way.
+constexpr double speckGapInGlyphs = 1.0;
+constexpr double speckRunInGlyphs = 4.0;
 /// A piece taller than this many glyph heights is more than one line; it is split at gaps of
 /// `narrowGapInGlyphs`.
 constexpr double tallLineInGlyphs = 2.4;
@@ -347,18 +352,97 @@ void paintOutNonText(cv::Mat& ink, cv::Mat& grey, int glyph, Marks& workspace)
     }
 }
 
-/// The boxes of the marks of `ink` that can tell where a line is: all but the specks.
-std::vector<PixelBox> textMarks(const cv::Mat& ink, Marks& workspace)
+/// The marks of `ink`: those that can tell where a line is, and the specks.
+struct SortedMarks {
+    std::vector<PixelBox> text;
+    std::vector<PixelBox> specks; ///< left to right
+};
+
+SortedMarks marksOf(const cv::Mat& ink, Marks& workspace)
 {
     const int count = workspace.label(ink);
-    std::vector<PixelBox> marks;
+    SortedMarks marks;
     for (int label = 1; label < count; ++label) {
         const PixelBox box = boxOf(workspace.stats, label);
-        if (box.width() > speckSize || box.height() > speckSize) {
-            marks.push_back(box);
+        (box.width() > speckSize || box.height() > speckSize ? marks.text : marks.specks).push_back(box);
+    }
+    std::sort(marks.specks.begin(), marks.specks.end(),
+              [](const PixelBox& a, const PixelBox& b) { return a.left < b.left; });
+    return marks;
+}
+
+bool withinRows(const PixelBox& speck, const PixelBox& line)
+{
+    const int middle = (speck.top + speck.bottom) / 2;
+    return middle >= line.top && middle < line.bottom;
+}
+
+/// Whether another line of `lines` shares rows with `line` within `reach` pixels beyond its
+/// right end (`right`) or its left one: then the specks between them may be either's.
+bool hasNeighbour(const std::vector<PixelBox>& lines, std::size_t index, bool right, int reach)
+{
+    const PixelBox& line = lines[index];
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        const PixelBox& other = lines[j];
+        if (j == index || other.bottom <= line.top || other.top >= line.bottom) {
+            continue;
+        }
+        const bool near = right ? other.left >= line.right - 1 && other.left <= line.right + reach
+                                : other.right <= line.left + 1 && other.right >= line.left - reach;
+        if (near) {
+            return true;
         }
     }
-    return marks;
+    return false;
+}
+
+/// `line` grown over the run of specks that continues its right end.
+void attachRight(PixelBox& line, const std::vector<PixelBox>& specks, int gap, int run)
+{
+    const auto byLeft = [](const PixelBox& speck, int x) { return speck.left < x; };
+    const int end = line.right + run;
+    for (auto it = std::lower_bound(specks.begin(), specks.end(), line.right, byLeft);
+         it != specks.end() && it->left <= line.right + gap && it->right <= end; ++it) {
+        if (withinRows(*it, line)) {
+            line.right = std::max(line.right, it->right);
+        }
+    }
+}
+
+/// `line` grown over the run of specks that continues its left end.
+void attachLeft(PixelBox& line, const std::vector<PixelBox>& specks, int gap, int run)
+{
+    const auto byLeft = [](const PixelBox& speck, int x) { return speck.left < x; };
+    const int end = line.left - run;
+    auto it = std::lower_bound(specks.begin(), specks.end(), line.left, byLeft);
+    while (it != specks.begin()) {
+        --it;
+        if (it->right < line.left - gap || it->left < end) {
+            break;
+        }
+        if (withinRows(*it, line) && it->right <= line.left) {
+            line.left = it->left;
+        }
+    }
+}
+
+/// The lines grown over the runs of specks that continue their outer ends. Specks between two
+/// lines of one row are left to the reading of both.
+std::vector<PixelBox> withSpecksAttached(const std::vector<PixelBox>& lines, const std::vector<PixelBox>& specks,
+                                         int glyph)
+{
+    const int gap = std::max(1, int(std::lround(speckGapInGlyphs * glyph)));
+    const int run = int(std::lround(speckRunInGlyphs * glyph));
+    std::vector<PixelBox> grown = lines;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!hasNeighbour(lines, i, true, run + gap)) {
+            attachRight(grown[i], specks, gap, run);
+        }
+        if (!hasNeighbour(lines, i, false, run + gap)) {
+            attachLeft(grown[i], specks, gap, run);
+        }
+    }
+    return grown;
 }
 
 } // namespace
@@ -391,8 +475,9 @@ TextLineLayout segment(const QImage& bitmap)
                            std::max(3, int(std::lround(narrowGapInGlyphs * glyph))),
                            int(std::lround(tallLineInGlyphs * glyph))};
     std::vector<PixelBox> lines;
-    cut(textMarks(ink, workspace), limits, 0, lines);
-    layout.lines = withPiecesJoined(std::move(lines), glyph);
+    SortedMarks marks = marksOf(ink, workspace);
+    cut(std::move(marks.text), limits, 0, lines);
+    layout.lines = withSpecksAttached(withPiecesJoined(std::move(lines), glyph), marks.specks, glyph);
     return layout;
 }
 

@@ -17,6 +17,7 @@
 #include "ocr/engine/RecognitionPool.h"
 #include "ocr/engine/ScreenshotPreparation.h"
 #include "ocr/engine/SecondLook.h"
+#include "ocr/engine/UnreadInk.h"
 
 namespace tarnveil::TesseractPass {
 
@@ -102,6 +103,7 @@ std::vector<std::function<void()>> lineJobs(const TextLineLayout& layout, double
             const PixelBox& line = layout.lines[i];
             outcomes[i] = LineReader::read(layout.cleaned, line, std::max(2, layout.glyphHeight / 2), 1,
                                            LineReader::scaleFor(line.height(), lineTargetHeight), toSource);
+            UnreadInk::reach(outcomes[i], line, toSource);
         });
     }
     return jobs;

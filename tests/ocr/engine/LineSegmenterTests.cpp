@@ -195,3 +195,35 @@ TEST(LineSegmenter, NoiseIsNotSegmented)
     EXPECT_TRUE(empty.lines.empty());
     EXPECT_FALSE(LineSegmenter::segment(QImage()).usable);
 }
+
+TEST(LineSegmenter, SpecksThatEndALineBelongToIt)
+{
+    // A dump line closed by "::" drawn as 2-pixel dots (too small to place a line on their own),
+    // and a row of two pieces far apart with a dot in the gap.
+    const QImage bitmap = prepared(700, 80, [](QPainter& painter) {
+        painter.setPen(Qt::black);
+        painter.setFont(font("DejaVu Sans Mono", 13));
+        painter.drawText(10, 25, "jonas:1162:aad3b435b51404ee");
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        for (int x : {224, 231}) {
+            painter.drawRect(x, 17, 2, 2);
+            painter.drawRect(x, 23, 2, 2);
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(10, 65, "left piece");
+        painter.drawText(400, 65, "right piece");
+        painter.setPen(Qt::NoPen);
+        painter.drawRect(250, 61, 2, 2);
+    });
+    const TextLineLayout layout = LineSegmenter::segment(bitmap);
+    const auto dump = std::find_if(layout.lines.begin(), layout.lines.end(),
+                                   [](const PixelBox& line) { return line.bottom < 40; });
+    ASSERT_NE(dump, layout.lines.end());
+    EXPECT_GE(dump->right, 233);
+    for (const PixelBox& line : layout.lines) {
+        if (line.top > 40) {
+            EXPECT_FALSE(line.left <= 250 && line.right > 250) << line.left << "-" << line.right;
+        }
+    }
+}
