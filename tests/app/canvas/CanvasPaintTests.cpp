@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QTest>
 
 #include "CanvasTestFixture.h"
 #include "canvas/CanvasColors.h"
@@ -28,6 +30,21 @@ bool isBlack(QRgb pixel)
 {
     return qRed(pixel) < 8 && qGreen(pixel) < 8 && qBlue(pixel) < 8;
 }
+
+/// Collects the areas the view repaints through the window system.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
 
 class CanvasPaintTest : public CanvasTestFixture {
 protected:
@@ -84,6 +101,27 @@ TEST_F(CanvasPaintTest, ARegionOverlayIsPaintedWhereTheZoomPutsIt)
     EXPECT_TRUE(isWhite(image.pixel(60, 80)));
     EXPECT_TRUE(isWhite(image.pixel(220, 80)));
     EXPECT_TRUE(isWhite(image.pixel(65, 45))) << "where zoom 1 would have put it";
+}
+
+TEST_F(CanvasPaintTest, MovingARegionRepaintsWhereItWasAndWhereItIsNow)
+{
+    loadBlank();
+    const RegionID id = addManual(Rect{20, 20, 40, 30});
+    addManual(Rect{200, 150, 40, 30});
+    model->select(id, false);
+    settle();
+    PaintRecorder recorder;
+    view().installEventFilter(&recorder);
+
+    const QRectF before = view().viewRect(rectOf(id));
+    drag(at({30, 30}), at({130, 90}));
+    settle();
+    const QRectF after = view().viewRect(rectOf(id));
+    ASSERT_NE(before, after);
+    for (const QRectF& rect : {before, after}) {
+        EXPECT_TRUE(recorder.painted.contains(rect.adjusted(-4, -4, 4, 4).toAlignedRect()));
+    }
+    EXPECT_FALSE(recorder.painted.contains(QPoint(220, 265))) << "the other region is left alone";
 }
 
 TEST_F(CanvasPaintTest, SpaceCrossFadesToTheBurnedPicture)
