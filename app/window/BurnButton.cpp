@@ -25,6 +25,7 @@ BurnButton::BurnButton(QWidget* parent) : QAbstractButton(parent)
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setIcon(SymbolIcons::icon("flame.fill", QColor(Qt::white)));
+    disabledIcon_ = SymbolIcons::icon("flame.fill");
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -111,7 +112,8 @@ void BurnButton::paintEvent(QPaintEvent*)
     const qreal left = pill.center().x() - contentWidth / 2.0;
     const QRect iconRect(qRound(left), qRound(pill.center().y() - flameSide / 2.0), flameSide, flameSide);
     const QColor ink = enabled ? QColor(Qt::white) : palette().color(QPalette::Disabled, QPalette::ButtonText);
-    icon().paint(&painter, iconRect, Qt::AlignCenter, enabled ? QIcon::Normal : QIcon::Disabled);
+    const QIcon& flame = enabled ? icon() : disabledIcon_;
+    flame.paint(&painter, iconRect, Qt::AlignCenter, enabled ? QIcon::Normal : QIcon::Disabled);
     painter.setFont(font);
     painter.setPen(ink);
     const QRectF textRect(left + flameSide + iconGap, pill.top(), metrics.horizontalAdvance(text()) + 2, pill.height());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QIcon>
 
 namespace tarnveil {
 
@@ -23,6 +24,7 @@ protected:
 private:
     QFont labelFont() const;
 
+    QIcon disabledIcon_;
     bool hovered_ = false;
 };
 

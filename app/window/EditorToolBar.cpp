@@ -10,6 +10,7 @@
 
 #include "editor/EditorModel.h"
 #include "window/BurnButton.h"
+#include "window/MenuToolButton.h"
 #include "window/SymbolIcons.h"
 
 namespace tarnveil {
@@ -137,10 +138,9 @@ void EditorToolBar::makeChromeScrubMenu()
         item->setObjectName(QString::fromUtf8(identifier(kind).data(), qsizetype(identifier(kind).size())));
         connect(item, &QAction::triggered, this, [this, kind] { model_.addChromeScrub(kind); });
     }
-    chromeScrub_ = new QToolButton(this);
+    chromeScrub_ = new MenuToolButton(this);
     chromeScrub_->setObjectName(QStringLiteral("chromeScrub"));
     chromeScrub_->setMenu(chromeScrubMenu_);
-    chromeScrub_->setPopupMode(QToolButton::InstantPopup);
     chromeScrub_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     addWidget(chromeScrub_);
 }
@@ -160,11 +160,11 @@ void EditorToolBar::makeAppearanceMenu()
         themes_->addAction(item);
         connect(item, &QAction::triggered, this, [this, theme] { model_.setTheme(theme); });
     }
-    appearance_ = new QToolButton(this);
+    appearance_ = new MenuToolButton(this);
     appearance_->setObjectName(QStringLiteral("appearance"));
     appearance_->setIcon(SymbolIcons::icon("circle.lefthalf.filled"));
+    appearance_->setIconSize(iconSize());
     appearance_->setMenu(appearanceMenu_);
-    appearance_->setPopupMode(QToolButton::InstantPopup);
     addWidget(appearance_);
 }
 

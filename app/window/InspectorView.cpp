@@ -8,6 +8,7 @@
 #include "editor/EditorModel.h"
 #include "window/InspectorPlaceholder.h"
 #include "window/RegionForm.h"
+#include "window/ScrollBarStyle.h"
 
 namespace tarnveil {
 
@@ -28,6 +29,7 @@ InspectorView::InspectorView(EditorModel& model, QWidget* parent) : QWidget(pare
     formArea_->setFrameShape(QFrame::NoFrame);
     formArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     formArea_->viewport()->setAutoFillBackground(false);
+    ScrollBarStyle::makeThin(formArea_);
     form_->setAutoFillBackground(false);
     stack_->addWidget(noSelection_);
     stack_->addWidget(severalSelected_);

@@ -14,6 +14,7 @@
 #include "window/RegionListModel.h"
 #include "window/RegionRowDelegate.h"
 #include "window/RegionTreeView.h"
+#include "window/ScrollBarStyle.h"
 #include "window/SymbolIcons.h"
 
 namespace tarnveil {
@@ -49,6 +50,7 @@ RegionListView::RegionListView(EditorModel& model, QWidget* parent)
     tree_->setModel(listModel_);
     tree_->setItemDelegate(new RegionRowDelegate(tree_));
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    ScrollBarStyle::makeThin(tree_);
     connect(tree_, &QWidget::customContextMenuRequested, this, &RegionListView::showContextMenu);
     connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &RegionListView::pushSelection);
     connect(listModel_, &QAbstractItemModel::modelReset, tree_, &QTreeView::expandAll);

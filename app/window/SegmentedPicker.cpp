@@ -33,7 +33,10 @@ SegmentedPicker::SegmentedPicker(const QString& accessibleName, const QStringLis
         auto* segment = new SegmentButton(titles.at(index), positionOf(index, titles.size()), this);
         segments_.push_back(segment);
         group_.addButton(segment, int(index));
-        row->addWidget(segment);
+        // Equal segments, however long their titles.
+        segment->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        segment->setMinimumWidth(segment->minimumSizeHint().width());
+        row->addWidget(segment, 1);
     }
     connect(&group_, &QButtonGroup::idClicked, this, &SegmentedPicker::chosen);
 }

@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Builds tarnveil, runs it on a private virtual display (Xvfb) with a private home and
+# settings folder, drives it with xdotool and saves screenshots of its main states to
+# build/screenshots/: the empty window in each theme, the sample screenshot after its scan,
+# the burned preview (Space held), one selected secret, several selected regions and the
+# question before a reversible style is applied to a secret.
+#
+# Needs xvfb, xdotool, x11-utils and imagemagick (scripts/install-deps.sh installs them).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+out=build/screenshots
+app=build/default/app/tarnveil
+sample=samples/terminal.png
+scan_timeout=120
+
+flock /tmp/tarnveil-build.lock cmake --build build/default -j2 --target tarnveil
+mkdir -p "$out"
+
+work=$(mktemp -d)
+app_pid=
+xvfb_pid=
+cleanup() {
+  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display number nobody uses.
+number=90
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+  number=$((number + 1))
+done
+export DISPLAY=":$number"
+Xvfb "$DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
+# Nothing of the user's own settings is read or written.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
+export XDG_RUNTIME_DIR="$work/runtime" XDG_DESKTOP_DIR="$work/home/Desktop"
+mkdir -p "$HOME/Desktop" "$XDG_CONFIG_HOME/Tarnveil" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export OMP_THREAD_LIMIT=1
+
+window=
+start_app() { # theme [file...]
+  local theme=$1
+  shift
+  printf '[General]\ntv.theme=%s\n' "$theme" >"$XDG_CONFIG_HOME/Tarnveil/Tarnveil.conf"
+  "$app" "$@" >>"$work/app.log" 2>&1 &
+  app_pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tarnveil$' | head -n 1)
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  sleep 1.5
+}
+
+stop_app() {
+  kill "$app_pid" 2>/dev/null || true
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=
+}
+
+shot() { # name
+  import -window root "$out/$1.png"
+  echo "screenshot: $out/$1.png"
+}
+
+# The window's top-left corner on the screen.
+origin() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  echo "$X $Y"
+}
+
+# Waits until the status bar has not changed for three seconds: the scan has ended (its
+# spinner and text change while it runs). Gives up after the timeout.
+wait_for_scan() {
+  read -r x y < <(origin)
+  local last= same=0
+  for _ in $(seq "$scan_timeout"); do
+    local now
+    now=$(import -window root -crop "700x26+$((x + 270))+$((y + 832))" rgb:- | md5sum)
+    if [ "$now" = "$last" ]; then
+      same=$((same + 1))
+      [ "$same" -ge 3 ] && return 0
+    else
+      same=0
+    fi
+    last=$now
+    sleep 1
+  done
+  echo "screenshots: the scan did not end within ${scan_timeout} s" >&2
+}
+
+click() { # x y [modifier] — window coordinates
+  read -r ox oy < <(origin)
+  xdotool mousemove "$((ox + $1))" "$((oy + $2))"
+  sleep 0.2
+  if [ $# -ge 3 ]; then
+    xdotool keydown "$3" click 1 keyup "$3"
+  else
+    xdotool click 1
+  fi
+  sleep 0.8
+}
+
+# The empty window in every theme.
+for theme in midnight daylight hacker; do
+  start_app "$theme"
+  shot "empty-$theme"
+  stop_app
+done
+
+# The sample after its scan, then the preview and the selections. Rows of the region list:
+# the first two sections hold one secret each.
+first_row_y=122
+second_row_y=192
+row_x=130
+
+start_app midnight "$sample"
+wait_for_scan
+shot sample-scanned
+
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool keydown space
+sleep 0.8
+shot burned-preview
+xdotool keyup space
+sleep 0.5
+
+click "$row_x" "$first_row_y"
+shot secret-selected
+click "$row_x" "$second_row_y" ctrl
+shot several-selected
+
+click "$row_x" "$first_row_y"
+xdotool key 3
+sleep 1
+shot reversible-style-question
+xdotool key Escape
+sleep 0.5
+stop_app
+
+# The scanned sample in the other two themes.
+for theme in daylight hacker; do
+  start_app "$theme" "$sample"
+  wait_for_scan
+  click "$row_x" "$first_row_y"
+  shot "sample-$theme"
+  stop_app
+done
+
+if grep -v -e '^QStandardPaths' -e 'propagateSizeHints' "$work/app.log" | grep -q .; then
+  echo "application output:" >&2
+  grep -v -e '^QStandardPaths' -e 'propagateSizeHints' "$work/app.log" >&2
+fi
