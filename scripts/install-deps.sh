@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what Tarnveil needs to build and test on Debian 12. Safe to run again: it does
 # nothing when every package is already present. libqt6gui6 carries Qt's "offscreen" platform
-# plugin, with which the command line and the tests draw labels without a display.
+# plugin, with which the command line and the tests draw labels without a display; libqt6svg6
+# draws the application's SVG icons. xvfb, xdotool, x11-utils and imagemagick run the
+# application on a virtual display for scripts/screenshots.sh.
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,8 @@ packages=(
   qt6-base-dev libqt6gui6 libopencv-imgproc-dev libpng-dev libjpeg62-turbo-dev fonts-dejavu-core
   libtesseract-dev tesseract-ocr-eng tesseract-ocr
   fonts-liberation2 fonts-noto-mono fonts-hack fonts-open-sans
+  libqt6svg6
+  xvfb xdotool x11-utils imagemagick
 )
 
 missing=()
