@@ -9,6 +9,7 @@
 
 #include "window/AppColors.h"
 #include "window/BlinkingCursor.h"
+#include "window/RoundedPanel.h"
 #include "window/ThemePalette.h"
 
 namespace tarnveil {
@@ -16,25 +17,6 @@ namespace tarnveil {
 namespace {
 
 constexpr double wordMarkPointSize = 26;
-
-/// The rounded, slightly lifted panel the texts sit on.
-class TerminalPanel final : public QWidget {
-public:
-    explicit TerminalPanel(QWidget* parent) : QWidget(parent) {}
-
-    QColor fill;
-    QColor border;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(border, 1));
-        painter.setBrush(fill);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
-    }
-};
 
 QFont monospaced(double pointSize, QFont::Weight weight)
 {
@@ -53,7 +35,7 @@ EmptyStateView::EmptyStateView(QWidget* parent) : QWidget(parent)
     outer->addStretch(1);
     auto* centred = new QHBoxLayout;
     centred->addStretch(1);
-    panel_ = new TerminalPanel(this);
+    panel_ = new RoundedPanel(12, this);
     centred->addWidget(panel_);
     centred->addStretch(1);
     outer->addLayout(centred);
@@ -136,12 +118,11 @@ void EmptyStateView::applyColours()
     const QColor background = AppColors::canvasBackground(theme_);
     const bool dark = ThemePalette::isDark(theme_);
     const QPalette themed = ThemePalette::of(theme_);
-    auto* panel = static_cast<TerminalPanel*>(panel_);
-    panel->fill = dark ? background.lighter(theme_ == AppTheme::hacker ? 100 : 135) : QColor(Qt::white);
+    QColor fill = dark ? background.lighter(135) : QColor(Qt::white);
     if (theme_ == AppTheme::hacker) {
-        panel->fill = QColor(0x03, 0x0b, 0x05);
+        fill = QColor(0x03, 0x0b, 0x05);
     }
-    panel->border = AppColors::withAlpha(themed.color(QPalette::WindowText), dark ? 0.12 : 0.14);
+    panel_->setColors(fill, AppColors::withAlpha(themed.color(QPalette::WindowText), dark ? 0.12 : 0.14));
 
     auto colour = [](QLabel* label, const QColor& color) {
         QPalette palette = label->palette();
@@ -153,7 +134,6 @@ void EmptyStateView::applyColours()
     colour(prompt_, themed.color(QPalette::WindowText));
     colour(hint_, themed.color(QPalette::PlaceholderText));
     update();
-    panel_->update();
 }
 
 void EmptyStateView::paintEvent(QPaintEvent*)

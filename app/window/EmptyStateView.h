@@ -9,6 +9,7 @@ class QLabel;
 namespace tarnveil {
 
 class BlinkingCursor;
+class RoundedPanel;
 
 /// The canvas area without an image: a small terminal-like panel with the word mark
 /// "tarnveil", the prompt "> awaiting input" with a blinking cursor, and how to bring in a
@@ -37,7 +38,7 @@ private:
     void applyColours();
 
     AppTheme theme_ = AppTheme::midnight;
-    QWidget* panel_ = nullptr;
+    RoundedPanel* panel_ = nullptr;
     QLabel* wordMark_ = nullptr;
     QLabel* promptSign_ = nullptr;
     QLabel* prompt_ = nullptr;

@@ -1,30 +1,11 @@
 #include "window/FormSection.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QVBoxLayout>
 
+#include "window/RoundedPanel.h"
+
 namespace tarnveil {
-
-namespace {
-
-/// The rounded panel behind a section's rows.
-class Panel final : public QWidget {
-public:
-    explicit Panel(QWidget* parent) : QWidget(parent) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(palette().color(QPalette::Mid), 1));
-        painter.setBrush(palette().color(QPalette::AlternateBase));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    }
-};
-
-} // namespace
 
 FormSection::FormSection(QWidget* parent) : QWidget(parent)
 {
@@ -37,7 +18,7 @@ FormSection::FormSection(QWidget* parent) : QWidget(parent)
     heading_->setFont(headingFont);
     heading_->setContentsMargins(4, 0, 0, 0);
     column->addWidget(heading_);
-    auto* panel = new Panel(this);
+    auto* panel = new RoundedPanel(8, this);
     body_ = new QVBoxLayout(panel);
     body_->setContentsMargins(12, 10, 12, 10);
     body_->setSpacing(8);
