@@ -14,6 +14,7 @@
 #include "canvas/CanvasColors.h"
 #include "canvas/CanvasEffectsPainter.h"
 #include "canvas/CanvasGeometry.h"
+#include "canvas/DirtyTiles.h"
 #include "canvas/RegionOverlayPainter.h"
 #include "editor/EditorModel.h"
 #include "editor/EditorPlatform.h"
@@ -26,6 +27,8 @@ namespace {
 constexpr int zoomSettleMilliseconds = 150;
 /// Above this share of the visible area, a tick repaints the visible area as one rectangle.
 constexpr double wholeAreaShare = 0.5;
+/// The grid on which a tick collects the outlines it repaints.
+constexpr int dirtyTileSize = 16;
 
 QSizeF imageSizeOf(const EditorModel& model)
 {
@@ -458,28 +461,18 @@ QRect CanvasView::outerArea(const QRectF& rect) const
     return rect.adjusted(-reach, -reach, reach, reach).toAlignedRect();
 }
 
-void CanvasView::addMarchingOutline(QRegion& dirty, const QRectF& rect, const QRect& visible) const
+void CanvasView::addMarchingOutline(DirtyTiles& dirty, const QRectF& rect) const
 {
     const double d = RegionOverlayPainter::dashReach;
-    const QRect outer = rect.adjusted(-d, -d, d, d).toAlignedRect();
-    if (!outer.intersects(visible)) {
-        return;
-    }
     if (rect.width() <= 4 * d || rect.height() <= 4 * d) {
-        dirty += outer.intersected(visible);
+        dirty.add(rect.adjusted(-d, -d, d, d).toAlignedRect());
         return;
     }
     // Only the dashes move: four strips along the edges, not the inside.
-    const QRect top = QRectF(rect.left() - d, rect.top() - d, rect.width() + 2 * d, 2 * d).toAlignedRect();
-    const QRect bottom = QRectF(rect.left() - d, rect.bottom() - d, rect.width() + 2 * d, 2 * d).toAlignedRect();
-    const QRect left = QRectF(rect.left() - d, rect.top() + d, 2 * d, rect.height() - 2 * d).toAlignedRect();
-    const QRect right = QRectF(rect.right() - d, rect.top() + d, 2 * d, rect.height() - 2 * d).toAlignedRect();
-    for (const QRect& strip : {top, bottom, left, right}) {
-        const QRect part = strip.intersected(visible);
-        if (!part.isEmpty()) {
-            dirty += part;
-        }
-    }
+    dirty.add(QRectF(rect.left() - d, rect.top() - d, rect.width() + 2 * d, 2 * d).toAlignedRect());
+    dirty.add(QRectF(rect.left() - d, rect.bottom() - d, rect.width() + 2 * d, 2 * d).toAlignedRect());
+    dirty.add(QRectF(rect.left() - d, rect.top() + d, 2 * d, rect.height() - 2 * d).toAlignedRect());
+    dirty.add(QRectF(rect.right() - d, rect.top() + d, 2 * d, rect.height() - 2 * d).toAlignedRect());
 }
 
 void CanvasView::tickAnimation()
@@ -492,33 +485,25 @@ void CanvasView::tickAnimation()
     dashPhase_ = std::fmod(dashPhase_ + dashStep, dashPeriod);
     const QRect visible = visibleArea();
     const QRectF drawRect = imageDrawRect();
-    QRegion dirty;
+    DirtyTiles dirty(visible, dirtyTileSize);
     if (model_.isProcessing()) {
         const double before = scanPhase_;
         scanPhase_ = std::fmod(scanPhase_ + scanStep, 1.0);
-        dirty += CanvasEffectsPainter::scanLineArea(drawRect, before).toAlignedRect().intersected(visible);
-        dirty += CanvasEffectsPainter::scanLineArea(drawRect, scanPhase_).toAlignedRect().intersected(visible);
+        dirty.add(CanvasEffectsPainter::scanLineArea(drawRect, before).toAlignedRect());
+        dirty.add(CanvasEffectsPainter::scanLineArea(drawRect, scanPhase_).toAlignedRect());
     }
     if (!model_.regions().empty() && burnProgress_ < 1) {
         for (const RedactionRegion& region : model_.regions()) {
             if (RegionOverlayPainter::marches(region)) {
-                addMarchingOutline(dirty, viewRect(region.rect), visible);
+                addMarchingOutline(dirty, viewRect(region.rect));
             }
         }
     }
     if (dirty.isEmpty()) {
         return;
     }
-    const double visibleArea = static_cast<double>(visible.width()) * visible.height();
-    double dirtyArea = 0;
-    for (const QRect& part : dirty) {
-        dirtyArea += static_cast<double>(part.width()) * part.height();
-    }
-    if (dirtyArea > wholeAreaShare * visibleArea) {
-        dirty = QRegion(visible);
-    }
-    lastAnimationDirty_ = dirty;
-    update(dirty);
+    lastAnimationDirty_ = dirty.coveredShare() > wholeAreaShare ? QRegion(visible) : dirty.region();
+    update(lastAnimationDirty_);
 }
 
 void CanvasView::ensureMotionTimer()
@@ -687,7 +672,7 @@ void CanvasView::paintOverlays(QPainter& painter, const QRectF& exposed, const Q
     if (sweepX >= 0) {
         painter.setClipRect(QRectF(sweepX, drawRect.top(), std::max(drawRect.right() - sweepX, 0.0), drawRect.height()));
     }
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     const RegionOverlayPainter overlay(palette().color(QPalette::Highlight));
     const double reach = RegionOverlayPainter::outerReach;
     const std::set<RegionID>& selection = model_.selection();

@@ -21,6 +21,7 @@
 
 namespace tarnveil {
 
+class DirtyTiles;
 class EditorModel;
 
 /// The drawing and input surface of the canvas: the screenshot at the model's zoom, centred in
@@ -137,7 +138,7 @@ private:
     void paintOverlays(QPainter& painter, const QRectF& exposed, const QRectF& drawRect, double sweepX);
     QRect visibleArea() const;
     QRect outerArea(const QRectF& rect) const;
-    void addMarchingOutline(QRegion& dirty, const QRectF& rect, const QRect& visible) const;
+    void addMarchingOutline(DirtyTiles& dirty, const QRectF& rect) const;
     void updateDraft(const std::optional<QRectF>& before);
 
     // Motion.
