@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
@@ -74,9 +75,10 @@ CanvasView::CanvasView(EditorModel& model, QWidget* parent) : QWidget(parent), m
 CanvasView::~CanvasView()
 {
     // An export waits for its sweep: when the view goes away in the middle of one, the
-    // export still runs rather than leaving the model exporting for ever.
+    // export still runs rather than leaving the model exporting for ever. It runs once the
+    // views around this one are gone too, from the event loop.
     if (std::function<void()> completion = std::exchange(sweepCompletion_, nullptr)) {
-        completion();
+        QTimer::singleShot(0, QCoreApplication::instance(), std::move(completion));
     }
 }
 

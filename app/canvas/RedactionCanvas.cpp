@@ -60,6 +60,9 @@ bool RedactionCanvas::viewportEvent(QEvent* event)
 void RedactionCanvas::showEvent(QShowEvent* event)
 {
     QScrollArea::showEvent(event);
+    if (fitPending_) {
+        QTimer::singleShot(0, this, &RedactionCanvas::fitWhenShown);
+    }
     // Keys reach the canvas without a click once the window shows it.
     QTimer::singleShot(0, view_, [view = QPointer<CanvasView>(view_)] {
         if (view && view->isVisible()) {
@@ -116,7 +119,17 @@ void RedactionCanvas::fitTokenChanged()
         return;
     }
     lastFitToken_ = model_.fitToken();
-    QTimer::singleShot(0, this, &RedactionCanvas::fit);
+    QTimer::singleShot(0, this, &RedactionCanvas::fitWhenShown);
+}
+
+void RedactionCanvas::fitWhenShown()
+{
+    // A hidden canvas does not know the size it will have: fitting to it would pick a zoom for
+    // a viewport nobody sees.
+    fitPending_ = !isVisible();
+    if (!fitPending_) {
+        fit();
+    }
 }
 
 void RedactionCanvas::burnTokenChanged()

@@ -38,6 +38,8 @@ private:
     void layoutView();
     void zoomChanged();
     void fitTokenChanged();
+    /// Fits now when the canvas is shown, else once it is.
+    void fitWhenShown();
     void burnTokenChanged();
     void previewBurnedChanged();
     /// Zooms to `zoom` keeping the image point under `viewPoint` (view coordinates) in place.
@@ -48,6 +50,8 @@ private:
     int lastFitToken_ = 0;
     int lastBurnToken_ = 0;
     bool wantsBurn_ = false;
+    /// A fit was asked for while the canvas was hidden: it runs when the canvas is shown.
+    bool fitPending_ = false;
     /// The zoom the view is laid out for.
     double laidOutZoom_;
     /// Where the next zoom change is anchored, in viewport coordinates; the viewport's centre

@@ -71,6 +71,16 @@ TEST_F(CanvasAnimationTest, WithReducedMotionTheExportRunsAtOnceWithoutLingering
     EXPECT_FALSE(view().motionRunning());
 }
 
+TEST_F(CanvasAnimationTest, ACanvasClosedDuringTheSweepStillLetsTheExportRun)
+{
+    addManual(Rect{20, 20, 40, 30});
+    startExport();
+    advance(0.3);
+    canvas.reset();
+    settle();
+    EXPECT_TRUE(exported());
+}
+
 TEST_F(CanvasAnimationTest, ThePreviewCrossFadesFromWhereverItStands)
 {
     model->setPreviewBurned(true);

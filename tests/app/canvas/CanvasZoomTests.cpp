@@ -72,6 +72,17 @@ INSTANTIATE_TEST_SUITE_P(CanvasFitSizes, CanvasFitTest,
                                            FitCase{"Tall", 300, 1600, 0.25}, FitCase{"Huge", 24000, 100, 0.05}),
                          [](const auto& info) { return info.param.name; });
 
+TEST_F(CanvasZoomTest, AFitAskedForWhileHiddenRunsWhenTheCanvasIsShown)
+{
+    canvas->hide();
+    pasteAndScan(blankImage(1200, 100));
+    settle();
+    EXPECT_DOUBLE_EQ(model->zoom(), 1.0) << "no fit to a viewport nobody sees";
+    canvas->show();
+    settle();
+    EXPECT_DOUBLE_EQ(model->zoom(), 0.5);
+}
+
 TEST_F(CanvasZoomTest, FitWithoutAnImageOrWithoutRoomChangesNothing)
 {
     model->setZoom(2.0);
