@@ -37,6 +37,10 @@ const std::string O = R"([O0o])";
 /// token and more of them.
 std::string spaced(const std::string& set) { return set + "+(?:[ .]" + set + "+)?"; }
 
+/// The same with up to two such separators, for tokens of a fixed length, where the length
+/// test bounds what a candidate may take.
+std::string twiceSpaced(const std::string& set) { return set + "+(?:[ .]" + set + "+){0,2}"; }
+
 // Where a candidate built with `spaced` is cut when rejected.
 constexpr std::string_view strayCuts = " .";
 
@@ -108,6 +112,25 @@ bool isMisreadIPv6(std::string_view candidate)
     return counts.asciiHex + static_cast<std::size_t>(std::count(candidate.begin(), candidate.end(), ':')) + 2 >=
                counts.characters &&
            DetectionValidators::isValidIPv6(LookAlikes::withHexRestored(candidate));
+}
+
+/// Every piece after a stray space of at least four characters with a digit, one of "+/=",
+/// or a capital after its first character ("LRLWHdhcnhxc", "LRENQ==", not "for" or "and").
+bool piecesLookMachineMade(std::string_view candidate)
+{
+    for (std::size_t space = candidate.find(' '); space != std::string_view::npos;
+         space = candidate.find(' ', space + 1)) {
+        const std::string_view piece = candidate.substr(space + 1, candidate.find(' ', space + 1) - space - 1);
+        bool machine = false;
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            const auto c = static_cast<unsigned char>(piece[i]);
+            machine = machine || std::isdigit(c) || c == '+' || c == '/' || c == '=' || (i > 0 && std::isupper(c));
+        }
+        if (piece.size() < 4 || !machine) {
+            return false;
+        }
+    }
+    return true;
 }
 
 /// Groups of an address apart from clock times: three colons or more and a letter among the
@@ -497,13 +520,13 @@ std::shared_ptr<const TolerantTwin> awsSecretKey()
 {
     const std::string pattern =
         R"re((?:aws[_ ]?secret[_ ]?access[_ ]?key|aws[_ -]?secret|secret[_ -]?access[_ -]?key|secret)["'“”‘’]?\s*[:=;~]\s*["'“”‘’~]?()re" +
-        spaced(base64Set) + ")";
-    return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 41), strayCuts}});
+        twiceSpaced(base64Set) + ")";
+    return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 42), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> githubToken()
 {
-    const std::string classic = "(?<![A-Z0-9_])[gq9]h[pousr0\\$5][_ ]?" + tokenSet + spaced(tokenDashSet);
+    const std::string classic = "(?<![A-Z0-9_])[gq9]h[pousr0\\$5][_ ]?" + tokenSet + twiceSpaced(tokenDashSet);
     const std::string fineGrained = "(?<![A-Za-z0-9_])g" + I + "thub_pat_" + spaced(tokenDashSet);
     return twin("githubToken", {{Rule(classic).requiring({"h"}), lengthBetween(38, 41), strayCuts},
                                 {Rule(fineGrained).requiring({"thub_pat_"}), atLeast(60), strayCuts}});
@@ -532,7 +555,8 @@ std::shared_ptr<const TolerantTwin> slackToken()
 
 std::shared_ptr<const TolerantTwin> googleAPIKey()
 {
-    const std::string pattern = "(?<![A-Z0-9_-])A" + I + "[zZ2]a" + spaced(tokenDashSet);
+    // "AIza" may be read with a space in it or after it ("Al za", "AIza 1FQv").
+    const std::string pattern = "(?<![A-Z0-9_-])A ?" + I + " ?[zZ2]a ?" + twiceSpaced(tokenDashSet);
     return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), lengthBetween(38, 40), strayCuts}});
 }
 
@@ -540,8 +564,13 @@ std::shared_ptr<const TolerantTwin> authHeader()
 {
     const std::string credential = R"([\p{L}0-9+/=._\-|!\$@£¢€¥§])";
     const std::string pattern = R"((?<![A-Za-z])(?:[b8][e3c][a@]r[e3c]r|[b8][a@][s5\$][i1l|]c)\s+()" +
-                                spaced(credential) + ")";
-    return twin("authHeader", {{Rule(pattern, caseInsensitive, 1).requiring({"r", "c"}), atLeast(16), strayCuts}});
+                                twiceSpaced(credential) + ")";
+    // A credential of any length: a piece after a stray space must look machine-made, so the
+    // words after the header stay out.
+    const auto accepts = [](std::string_view candidate) {
+        return atLeast(16)(candidate) && piecesLookMachineMade(candidate);
+    };
+    return twin("authHeader", {{Rule(pattern, caseInsensitive, 1).requiring({"r", "c"}), accepts, strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> hashBlob()
