@@ -88,6 +88,17 @@ TolerantTwin::Acceptance lengthBetween(std::size_t low, std::size_t high, double
 
 TolerantTwin::Acceptance atLeast(std::size_t low) { return lengthBetween(low, std::string::npos); }
 
+/// `test` on the candidate as read, or with each stray space taken for a lost "_" or "-"
+/// ("AIzao35LRKf7uzA2S rQR6rpLM91FiSglwA zzD").
+TolerantTwin::Acceptance spacesMayBeLost(TolerantTwin::Acceptance test)
+{
+    return [test = std::move(test)](std::string_view candidate) {
+        std::string underscored(candidate);
+        std::replace(underscored.begin(), underscored.end(), ' ', '_');
+        return test(candidate) || test(underscored);
+    };
+}
+
 std::string withoutSpaces(std::string_view text)
 {
     std::string out;
@@ -151,6 +162,12 @@ bool isIPv6WithLostDoubleColon(std::string_view candidate)
     const std::size_t space = candidate.find(' ');
     if (space == std::string_view::npos) {
         return false;
+    }
+    if (space > 0 && candidate[space - 1] == ':') {
+        // A stray space after a colon ("2607:e5ea:b51c:59:a:456:3e: f6").
+        std::string joined(candidate.substr(0, space));
+        joined += candidate.substr(space + 1);
+        return looksLikeAddressGroups(joined) && isMisreadIPv6(joined);
     }
     // With two colons the first group must be one no clock time or word has: three or four
     // characters with a letter and a digit among them ("fde8:3:fa5c f", not "12:30:45 add"
@@ -557,7 +574,7 @@ std::shared_ptr<const TolerantTwin> googleAPIKey()
 {
     // "AIza" may be read with a space in it or after it ("Al za", "AIza 1FQv").
     const std::string pattern = "(?<![A-Z0-9_-])A ?" + I + " ?[zZ2]a ?" + twiceSpaced(tokenDashSet);
-    return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), lengthBetween(38, 40), strayCuts}});
+    return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), spacesMayBeLost(lengthBetween(38, 40)), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> authHeader()
@@ -610,7 +627,9 @@ std::shared_ptr<const TolerantTwin> passwordInContext()
                  // that looks made up, never the next word of a sentence.
                  {Rule(R"re((?<![A-Za-z])p[a@4][s5\$]{2}(?:w[o0]rd|wd) +(\S+))re", caseInsensitive, 1).requiring({"p", "P"}),
                   looksLikePassword, ""},
-                 {Rule(R"re(P[A@4][S5\$]{2}(?:W[O0]RD|WD)([a-z0-9]\S+))re", noOptions, 1).requiring({"P"}), looksLikePassword, ""}});
+                 {Rule(R"re(P[A@4][S5\$]{2}(?:W[O0]RD|WD)([a-z0-9]\S+))re", noOptions, 1).requiring({"P"}), looksLikePassword, ""},
+                 // The "=" read as "-" ("DB_PASSWORD-y6zZAVFH]Cx-P*"), never "password-reset".
+                 {Rule(R"re(p[a@4][s5\$]{2}(?:w[o0]rd|wd)-(\S+))re", caseInsensitive, 1).requiring({"-"}), looksLikePassword, ""}});
 }
 
 std::shared_ptr<const TolerantTwin> connectionString()
@@ -666,8 +685,14 @@ std::shared_ptr<const TolerantTwin> hostname()
 // ("Zz:_\\NAS-02\share").
 std::shared_ptr<const TolerantTwin> uncPath()
 {
-    const std::string pattern = R"re((?<![A-Za-z0-9\\])\\\\[A-Za-z0-9._$-]+\\[^\s\\]+(?:\\[^\s\\]+)*)re";
-    return twin("uncPath", {{Rule(pattern).requiring({"\\\\"}), {}}});
+    // A folder may hold a stray space ("\ex ports\"): a backslash after it shows the path goes on.
+    const std::string folder = R"re([^\s\\]+(?: [^\s\\]+(?=\\))?)re";
+    const std::string pattern = R"re((?<![A-Za-z0-9\\])\\\\[A-Za-z0-9._$-]+\\)re" + folder + R"re((?:\\)re" + folder + ")*";
+    // One of the two leading backslashes lost where the path is glued to the word before it
+    // ("ison\SRV-BACKUP\hr\payroll\scan.pdf"): a share and two folders or more after the host,
+    // after a word of small letters only (never a folder of a drive path).
+    const std::string glued = R"re((?<=(?:^|\s)\p{Ll}{1,40})\\[A-Za-z0-9._$-]+\\[^\s\\]+(?:\\[^\s\\]+){2,})re";
+    return twin("uncPath", {{Rule(pattern).requiring({"\\\\"}), {}}, {Rule(glued).requiring({"\\"}), {}}});
 }
 
 // An address the exact rule misses because a rule or an underline before it was read as "_"
@@ -680,7 +705,7 @@ std::shared_ptr<const TolerantTwin> ipv6()
     const std::string misread = "(?<![.\\p{L}0-9:])" + hexSet + "{1,4}(?::{1,2}" + hexSet + "{0,4}){2,8}(?![.\\p{L}0-9:])";
     // The "::" read as a space or as ":".
     const std::string groups = hexSet + "{1,4}(?::" + hexSet + "{1,4}){0,6}";
-    const std::string lostDoubleColon = "(?<![.\\p{L}0-9:])" + groups + " " + groups + "(?![.\\p{L}0-9:])";
+    const std::string lostDoubleColon = "(?<![.\\p{L}0-9:])" + groups + ":? " + groups + "(?![.\\p{L}0-9:])";
     const std::string singleColons =
         "(?<![.\\p{L}0-9:])" + hexSet + "{1,4}(?::" + hexSet + "{1,4}){4,6}(?![.\\p{L}0-9:])";
     return twin("ipv6", {{Rule(pattern).requiring({":"}), DetectionValidators::isValidIPv6},
