@@ -37,9 +37,12 @@ const std::string O = R"([O0o])";
 /// token and more of them.
 std::string spaced(const std::string& set) { return set + "+(?:[ .]" + set + "+)?"; }
 
-/// The same with up to two such separators, for tokens of a fixed length, where the length
-/// test bounds what a candidate may take.
-std::string twiceSpaced(const std::string& set) { return set + "+(?:[ .]" + set + "+){0,2}"; }
+/// The same with up to `separators` of them, for tokens of a fixed length or with pieces that
+/// must look machine-made, where the acceptance test bounds what a candidate may take.
+std::string spacedUpTo(const std::string& set, int separators)
+{
+    return set + "+(?:[ .]" + set + "+){0," + std::to_string(separators) + "}";
+}
 
 // Where a candidate built with `spaced` is cut when rejected.
 constexpr std::string_view strayCuts = " .";
@@ -537,13 +540,13 @@ std::shared_ptr<const TolerantTwin> awsSecretKey()
 {
     const std::string pattern =
         R"re((?:aws[_ ]?secret[_ ]?access[_ ]?key|aws[_ -]?secret|secret[_ -]?access[_ -]?key|secret)["'“”‘’]?\s*[:=;~]\s*["'“”‘’~]?()re" +
-        twiceSpaced(base64Set) + ")";
+        spacedUpTo(base64Set, 3) + ")";
     return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 42), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> githubToken()
 {
-    const std::string classic = "(?<![A-Z0-9_])[gq9]h[pousr0\\$5][_ ]?" + tokenSet + twiceSpaced(tokenDashSet);
+    const std::string classic = "(?<![A-Z0-9_])[gq9]h[pousr0\\$5][_ ]?" + tokenSet + spacedUpTo(tokenDashSet, 2);
     const std::string fineGrained = "(?<![A-Za-z0-9_])g" + I + "thub_pat_" + spaced(tokenDashSet);
     return twin("githubToken", {{Rule(classic).requiring({"h"}), lengthBetween(38, 41), strayCuts},
                                 {Rule(fineGrained).requiring({"thub_pat_"}), atLeast(60), strayCuts}});
@@ -559,8 +562,19 @@ std::shared_ptr<const TolerantTwin> stripeKey()
 std::shared_ptr<const TolerantTwin> apiKey()
 {
     const std::string pattern = "(?<![A-Za-z0-9_-])[s5]k ?- ?(?:ant ?- ?)?" + tokenDashSet + "+(?:(?: - | -|- | )" +
-                                tokenDashSet + "+)?";
-    return twin("apiKey", {{Rule(pattern).requiring({"k"}), atLeast(23)}});
+                                tokenDashSet + "+){0,2}";
+    // With two stray separators, the pieces after them must look machine-made.
+    const auto accepts = [](std::string_view candidate) {
+        std::string joined(candidate);
+        for (const char* dash : {" - ", " -", "- "}) {
+            for (std::size_t at = joined.find(dash); at != std::string::npos; at = joined.find(dash)) {
+                joined.replace(at, std::string_view(dash).size(), "-");
+            }
+        }
+        const auto spaces = std::count(joined.begin(), joined.end(), ' ');
+        return atLeast(23)(candidate) && (spaces <= 1 || piecesLookMachineMade(joined));
+    };
+    return twin("apiKey", {{Rule(pattern).requiring({"k"}), accepts}});
 }
 
 std::shared_ptr<const TolerantTwin> slackToken()
@@ -573,7 +587,7 @@ std::shared_ptr<const TolerantTwin> slackToken()
 std::shared_ptr<const TolerantTwin> googleAPIKey()
 {
     // "AIza" may be read with a space in it or after it ("Al za", "AIza 1FQv").
-    const std::string pattern = "(?<![A-Z0-9_-])A ?" + I + " ?[zZ2]a ?" + twiceSpaced(tokenDashSet);
+    const std::string pattern = "(?<![A-Z0-9_-])A ?" + I + " ?[zZ2]a ?" + spacedUpTo(tokenDashSet, 2);
     return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), spacesMayBeLost(lengthBetween(38, 40)), strayCuts}});
 }
 
@@ -581,7 +595,7 @@ std::shared_ptr<const TolerantTwin> authHeader()
 {
     const std::string credential = R"([\p{L}0-9+/=._\-|!\$@£¢€¥§])";
     const std::string pattern = R"((?<![A-Za-z])(?:[b8][e3c][a@]r[e3c]r|[b8][a@][s5\$][i1l|]c)\s+()" +
-                                twiceSpaced(credential) + ")";
+                                spacedUpTo(credential, 2) + ")";
     // A credential of any length: a piece after a stray space must look machine-made, so the
     // words after the header stay out.
     const auto accepts = [](std::string_view candidate) {
@@ -687,12 +701,15 @@ std::shared_ptr<const TolerantTwin> uncPath()
 {
     // A folder may hold a stray space ("\ex ports\"): a backslash after it shows the path goes on.
     const std::string folder = R"re([^\s\\]+(?: [^\s\\]+(?=\\))?)re";
-    const std::string pattern = R"re((?<![A-Za-z0-9\\])\\\\[A-Za-z0-9._$-]+\\)re" + folder + R"re((?:\\)re" + folder + ")*";
+    // The dot before a file's extension may be read as a space ("scan-0042 pdf").
+    const std::string pattern = R"re((?<![A-Za-z0-9\\])\\\\[A-Za-z0-9._$-]+\\)re" + folder + R"re((?:\\)re" + folder +
+                                R"re()*(?: [a-z]{2,4}(?![\p{L}0-9]))?)re";
     // One of the two leading backslashes lost where the path is glued to the word before it
     // ("ison\SRV-BACKUP\hr\payroll\scan.pdf"): a share and two folders or more after the host,
     // after a word of small letters only (never a folder of a drive path).
     const std::string glued = R"re((?<=(?:^|\s)\p{Ll}{1,40})\\[A-Za-z0-9._$-]+\\[^\s\\]+(?:\\[^\s\\]+){2,})re";
-    return twin("uncPath", {{Rule(pattern).requiring({"\\\\"}), {}}, {Rule(glued).requiring({"\\"}), {}}});
+    // Never cut: the extension after a lost dot reads as an ordinary word.
+    return twin("uncPath", {{Rule(pattern).requiring({"\\\\"}), {}, ""}, {Rule(glued).requiring({"\\"}), {}}});
 }
 
 // An address the exact rule misses because a rule or an underline before it was read as "_"
