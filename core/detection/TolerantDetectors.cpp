@@ -168,9 +168,15 @@ bool isIPv6WithLostDoubleColon(std::string_view candidate)
     }
     if (space > 0 && candidate[space - 1] == ':') {
         // A stray space after a colon ("2607:e5ea:b51c:59:a:456:3e: f6").
+        // Or a "::" whose second colon was read as the space ("fd81:b4c9:50: b6a5").
         std::string joined(candidate.substr(0, space));
         joined += candidate.substr(space + 1);
-        return looksLikeAddressGroups(joined) && isMisreadIPv6(joined);
+        std::string doubled(candidate.substr(0, space));
+        doubled += ':';
+        doubled += candidate.substr(space + 1);
+        return (looksLikeAddressGroups(joined) && isMisreadIPv6(joined)) ||
+               (doubled.find("::") != std::string::npos && isMisreadIPv6(doubled) &&
+                std::count(doubled.begin(), doubled.end(), ':') >= 3);
     }
     // With two colons the first group must be one no clock time or word has: three or four
     // characters with a letter and a digit among them ("fde8:3:fa5c f", not "12:30:45 add"
@@ -443,6 +449,11 @@ bool isMisreadIBAN(std::string_view candidate)
         }
         const bool upper = c >= U'A' && c <= U'Z';
         const auto digit = LookAlikes::digitFor(c);
+        if (text.size() >= 4 && (c == U')' || c == U']')) {
+            // A "J" of the account part read as a bracket ("NL93JJ)W0441358860").
+            text.push_back('J');
+            continue;
+        }
         if (text.size() < 2) {
             if (upper) {
                 text.push_back(static_cast<char>(c));
@@ -762,7 +773,7 @@ std::shared_ptr<const TolerantTwin> iban()
 {
     // Also where the spaces around it were lost ("wire it toNL80…beforeFriday"): the check
     // digits decide.
-    const std::string account = R"([A-Z0-9|!\$@é])";
+    const std::string account = R"([A-Z0-9|!\$@é)\]])";
     const std::string pattern =
         "(?<![A-Z0-9])[A-Z£€\\$0-9][A-Z£€\\$]" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Z0-9])";
     const std::string digitFirst = "(?<![A-Z0-9])[0-9][0-9£€\\$]" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Z0-9])";

@@ -128,6 +128,8 @@ TEST(TolerantDetection, MisreadValuesAreFoundUnderTheirDetector)
         {"pingmeatmaja.novak@contoso-labs.cloudor+13195550140", "+13195550140", DetectionCategory::phoneE164},
         {"fes0 2:a:f:1(Preferred)", "fes0 2:a:f:1", DetectionCategory::ipv6},
         {"peer fde8:3:fa5c f joined", "fde8:3:fa5c f", DetectionCategory::ipv6},
+        {"fd81:b4c9:50: b6a5(Preferred)", "fd81:b4c9:50: b6a5", DetectionCategory::ipv6},
+        {"wire it to NL93JJ)W0441358860 before Friday", "NL93JJ)W0441358860", DetectionCategory::iban},
         {"use my key for now: sk-xu3Ip1Mw86G9Vo aBDYctkq 1cSiSR7WDNsVWAllqb and more",
          "sk-xu3Ip1Mw86G9Vo aBDYctkq 1cSiSR7WDNsVWAllqb", DetectionCategory::apiKey},
         {"AWS_SECRET_ACCESS_KEY=GEKK2rgXsOVB9C30r zcf LA8HWv9i2H7QNOXUDS LF", "GEKK2rgXsOVB9C30r zcf LA8HWv9i2H7QNOXUDS LF",
