@@ -37,6 +37,13 @@ const std::string O = R"([O0o])";
 /// token and more of them.
 std::string spaced(const std::string& set) { return set + "+(?:[ .]" + set + "+)?"; }
 
+/// The same with up to `separators` of them, for tokens of a fixed length or with pieces that
+/// must look machine-made, where the acceptance test bounds what a candidate may take.
+std::string spacedUpTo(const std::string& set, int separators)
+{
+    return set + "+(?:[ .]" + set + "+){0," + std::to_string(separators) + "}";
+}
+
 // Where a candidate built with `spaced` is cut when rejected.
 constexpr std::string_view strayCuts = " .";
 
@@ -84,6 +91,17 @@ TolerantTwin::Acceptance lengthBetween(std::size_t low, std::size_t high, double
 
 TolerantTwin::Acceptance atLeast(std::size_t low) { return lengthBetween(low, std::string::npos); }
 
+/// `test` on the candidate as read, or with each stray space taken for a lost "_" or "-"
+/// ("AIzao35LRKf7uzA2S rQR6rpLM91FiSglwA zzD").
+TolerantTwin::Acceptance spacesMayBeLost(TolerantTwin::Acceptance test)
+{
+    return [test = std::move(test)](std::string_view candidate) {
+        std::string underscored(candidate);
+        std::replace(underscored.begin(), underscored.end(), ' ', '_');
+        return test(candidate) || test(underscored);
+    };
+}
+
 std::string withoutSpaces(std::string_view text)
 {
     std::string out;
@@ -110,6 +128,25 @@ bool isMisreadIPv6(std::string_view candidate)
            DetectionValidators::isValidIPv6(LookAlikes::withHexRestored(candidate));
 }
 
+/// Every piece after a stray space of at least four characters with a digit, one of "+/=",
+/// or a capital after its first character ("LRLWHdhcnhxc", "LRENQ==", not "for" or "and").
+bool piecesLookMachineMade(std::string_view candidate)
+{
+    for (std::size_t space = candidate.find(' '); space != std::string_view::npos;
+         space = candidate.find(' ', space + 1)) {
+        const std::string_view piece = candidate.substr(space + 1, candidate.find(' ', space + 1) - space - 1);
+        bool machine = false;
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            const auto c = static_cast<unsigned char>(piece[i]);
+            machine = machine || std::isdigit(c) || c == '+' || c == '/' || c == '=' || (i > 0 && std::isupper(c));
+        }
+        if (piece.size() < 4 || !machine) {
+            return false;
+        }
+    }
+    return true;
+}
+
 /// Groups of an address apart from clock times: three colons or more and a letter among the
 /// digits.
 bool looksLikeAddressGroups(std::string_view candidate)
@@ -128,6 +165,18 @@ bool isIPv6WithLostDoubleColon(std::string_view candidate)
     const std::size_t space = candidate.find(' ');
     if (space == std::string_view::npos) {
         return false;
+    }
+    if (space > 0 && candidate[space - 1] == ':') {
+        // A stray space after a colon ("2607:e5ea:b51c:59:a:456:3e: f6").
+        // Or a "::" whose second colon was read as the space ("fd81:b4c9:50: b6a5").
+        std::string joined(candidate.substr(0, space));
+        joined += candidate.substr(space + 1);
+        std::string doubled(candidate.substr(0, space));
+        doubled += ':';
+        doubled += candidate.substr(space + 1);
+        return (looksLikeAddressGroups(joined) && isMisreadIPv6(joined)) ||
+               (doubled.find("::") != std::string::npos && isMisreadIPv6(doubled) &&
+                std::count(doubled.begin(), doubled.end(), ':') >= 3);
     }
     // With two colons the first group must be one no clock time or word has: three or four
     // characters with a letter and a digit among them ("fde8:3:fa5c f", not "12:30:45 add"
@@ -400,6 +449,11 @@ bool isMisreadIBAN(std::string_view candidate)
         }
         const bool upper = c >= U'A' && c <= U'Z';
         const auto digit = LookAlikes::digitFor(c);
+        if (text.size() >= 4 && (c == U')' || c == U']')) {
+            // A "J" of the account part read as a bracket ("NL93JJ)W0441358860").
+            text.push_back('J');
+            continue;
+        }
         if (text.size() < 2) {
             if (upper) {
                 text.push_back(static_cast<char>(c));
@@ -497,13 +551,13 @@ std::shared_ptr<const TolerantTwin> awsSecretKey()
 {
     const std::string pattern =
         R"re((?:aws[_ ]?secret[_ ]?access[_ ]?key|aws[_ -]?secret|secret[_ -]?access[_ -]?key|secret)["'“”‘’]?\s*[:=;~]\s*["'“”‘’~]?()re" +
-        spaced(base64Set) + ")";
-    return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 41), strayCuts}});
+        spacedUpTo(base64Set, 3) + ")";
+    return twin("awsSecretKey", {{Rule(pattern, caseInsensitive, 1).requiring({"secret"}), lengthBetween(39, 42), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> githubToken()
 {
-    const std::string classic = "(?<![A-Z0-9_])[gq9]h[pousr0\\$5][_ ]?" + tokenSet + spaced(tokenDashSet);
+    const std::string classic = "(?<![A-Z0-9_])[gq9]h[pousr0\\$5][_ ]?" + tokenSet + spacedUpTo(tokenDashSet, 2);
     const std::string fineGrained = "(?<![A-Za-z0-9_])g" + I + "thub_pat_" + spaced(tokenDashSet);
     return twin("githubToken", {{Rule(classic).requiring({"h"}), lengthBetween(38, 41), strayCuts},
                                 {Rule(fineGrained).requiring({"thub_pat_"}), atLeast(60), strayCuts}});
@@ -519,8 +573,19 @@ std::shared_ptr<const TolerantTwin> stripeKey()
 std::shared_ptr<const TolerantTwin> apiKey()
 {
     const std::string pattern = "(?<![A-Za-z0-9_-])[s5]k ?- ?(?:ant ?- ?)?" + tokenDashSet + "+(?:(?: - | -|- | )" +
-                                tokenDashSet + "+)?";
-    return twin("apiKey", {{Rule(pattern).requiring({"k"}), atLeast(23)}});
+                                tokenDashSet + "+){0,2}";
+    // With two stray separators, the pieces after them must look machine-made.
+    const auto accepts = [](std::string_view candidate) {
+        std::string joined(candidate);
+        for (const char* dash : {" - ", " -", "- "}) {
+            for (std::size_t at = joined.find(dash); at != std::string::npos; at = joined.find(dash)) {
+                joined.replace(at, std::string_view(dash).size(), "-");
+            }
+        }
+        const auto spaces = std::count(joined.begin(), joined.end(), ' ');
+        return atLeast(23)(candidate) && (spaces <= 1 || piecesLookMachineMade(joined));
+    };
+    return twin("apiKey", {{Rule(pattern).requiring({"k"}), accepts}});
 }
 
 std::shared_ptr<const TolerantTwin> slackToken()
@@ -532,16 +597,22 @@ std::shared_ptr<const TolerantTwin> slackToken()
 
 std::shared_ptr<const TolerantTwin> googleAPIKey()
 {
-    const std::string pattern = "(?<![A-Z0-9_-])A" + I + "[zZ2]a" + spaced(tokenDashSet);
-    return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), lengthBetween(38, 40), strayCuts}});
+    // "AIza" may be read with a space in it or after it ("Al za", "AIza 1FQv").
+    const std::string pattern = "(?<![A-Z0-9_-])A ?" + I + " ?[zZ2]a ?" + spacedUpTo(tokenDashSet, 2);
+    return twin("googleAPIKey", {{Rule(pattern).requiring({"a"}), spacesMayBeLost(lengthBetween(38, 40)), strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> authHeader()
 {
     const std::string credential = R"([\p{L}0-9+/=._\-|!\$@£¢€¥§])";
     const std::string pattern = R"((?<![A-Za-z])(?:[b8][e3c][a@]r[e3c]r|[b8][a@][s5\$][i1l|]c)\s+()" +
-                                spaced(credential) + ")";
-    return twin("authHeader", {{Rule(pattern, caseInsensitive, 1).requiring({"r", "c"}), atLeast(16), strayCuts}});
+                                spacedUpTo(credential, 2) + ")";
+    // A credential of any length: a piece after a stray space must look machine-made, so the
+    // words after the header stay out.
+    const auto accepts = [](std::string_view candidate) {
+        return atLeast(16)(candidate) && piecesLookMachineMade(candidate);
+    };
+    return twin("authHeader", {{Rule(pattern, caseInsensitive, 1).requiring({"r", "c"}), accepts, strayCuts}});
 }
 
 std::shared_ptr<const TolerantTwin> hashBlob()
@@ -581,7 +652,9 @@ std::shared_ptr<const TolerantTwin> passwordInContext()
                  // that looks made up, never the next word of a sentence.
                  {Rule(R"re((?<![A-Za-z])p[a@4][s5\$]{2}(?:w[o0]rd|wd) +(\S+))re", caseInsensitive, 1).requiring({"p", "P"}),
                   looksLikePassword, ""},
-                 {Rule(R"re(P[A@4][S5\$]{2}(?:W[O0]RD|WD)([a-z0-9]\S+))re", noOptions, 1).requiring({"P"}), looksLikePassword, ""}});
+                 {Rule(R"re(P[A@4][S5\$]{2}(?:W[O0]RD|WD)([a-z0-9]\S+))re", noOptions, 1).requiring({"P"}), looksLikePassword, ""},
+                 // The "=" read as "-" ("DB_PASSWORD-y6zZAVFH]Cx-P*"), never "password-reset".
+                 {Rule(R"re(p[a@4][s5\$]{2}(?:w[o0]rd|wd)-(\S+))re", caseInsensitive, 1).requiring({"-"}), looksLikePassword, ""}});
 }
 
 std::shared_ptr<const TolerantTwin> connectionString()
@@ -637,8 +710,17 @@ std::shared_ptr<const TolerantTwin> hostname()
 // ("Zz:_\\NAS-02\share").
 std::shared_ptr<const TolerantTwin> uncPath()
 {
-    const std::string pattern = R"re((?<![A-Za-z0-9\\])\\\\[A-Za-z0-9._$-]+\\[^\s\\]+(?:\\[^\s\\]+)*)re";
-    return twin("uncPath", {{Rule(pattern).requiring({"\\\\"}), {}}});
+    // A folder may hold a stray space ("\ex ports\"): a backslash after it shows the path goes on.
+    const std::string folder = R"re([^\s\\]+(?: [^\s\\]+(?=\\))?)re";
+    // The dot before a file's extension may be read as a space ("scan-0042 pdf").
+    const std::string pattern = R"re((?<![A-Za-z0-9\\])\\\\[A-Za-z0-9._$-]+\\)re" + folder + R"re((?:\\)re" + folder +
+                                R"re()*(?: [a-z]{2,4}(?![\p{L}0-9]))?)re";
+    // One of the two leading backslashes lost where the path is glued to the word before it
+    // ("ison\SRV-BACKUP\hr\payroll\scan.pdf"): a share and two folders or more after the host,
+    // after a word of small letters only (never a folder of a drive path).
+    const std::string glued = R"re((?<=(?:^|\s)\p{Ll}{1,40})\\[A-Za-z0-9._$-]+\\[^\s\\]+(?:\\[^\s\\]+){2,})re";
+    // Never cut: the extension after a lost dot reads as an ordinary word.
+    return twin("uncPath", {{Rule(pattern).requiring({"\\\\"}), {}, ""}, {Rule(glued).requiring({"\\"}), {}}});
 }
 
 // An address the exact rule misses because a rule or an underline before it was read as "_"
@@ -651,7 +733,7 @@ std::shared_ptr<const TolerantTwin> ipv6()
     const std::string misread = "(?<![.\\p{L}0-9:])" + hexSet + "{1,4}(?::{1,2}" + hexSet + "{0,4}){2,8}(?![.\\p{L}0-9:])";
     // The "::" read as a space or as ":".
     const std::string groups = hexSet + "{1,4}(?::" + hexSet + "{1,4}){0,6}";
-    const std::string lostDoubleColon = "(?<![.\\p{L}0-9:])" + groups + " " + groups + "(?![.\\p{L}0-9:])";
+    const std::string lostDoubleColon = "(?<![.\\p{L}0-9:])" + groups + ":? " + groups + "(?![.\\p{L}0-9:])";
     const std::string singleColons =
         "(?<![.\\p{L}0-9:])" + hexSet + "{1,4}(?::" + hexSet + "{1,4}){4,6}(?![.\\p{L}0-9:])";
     return twin("ipv6", {{Rule(pattern).requiring({":"}), DetectionValidators::isValidIPv6},
@@ -691,7 +773,7 @@ std::shared_ptr<const TolerantTwin> iban()
 {
     // Also where the spaces around it were lost ("wire it toNL80…beforeFriday"): the check
     // digits decide.
-    const std::string account = R"([A-Z0-9|!\$@é])";
+    const std::string account = R"([A-Z0-9|!\$@é)\]])";
     const std::string pattern =
         "(?<![A-Z0-9])[A-Z£€\\$0-9][A-Z£€\\$]" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Z0-9])";
     const std::string digitFirst = "(?<![A-Z0-9])[0-9][0-9£€\\$]" + digitSet + "{2}(?: ?" + account + "){11,34}(?![A-Z0-9])";
