@@ -335,17 +335,35 @@ void CanvasView::finishDraw()
 
 // Keys.
 
+bool CanvasView::isCanvasKey(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+        // Main-row digits only, and only on their own.
+        return !(event.modifiers() & (Qt::KeypadModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    case Qt::Key_Space:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void CanvasView::keyPressEvent(QKeyEvent* event)
 {
-    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    if (!isCanvasKey(*event)) {
+        event->ignore();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_1:
     case Qt::Key_2:
     case Qt::Key_3:
     case Qt::Key_4: {
-        if (keypad) {
-            break;
-        }
         static const RedactionStyle styles[] = {RedactionStyle::solid(FillColor::black),
                                                 RedactionStyle::labeled(FillColor::black), RedactionStyle::blur(),
                                                 RedactionStyle::pixelate()};
@@ -366,9 +384,9 @@ void CanvasView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     default:
-        break;
+        event->ignore();
+        return;
     }
-    event->ignore();
 }
 
 void CanvasView::keyReleaseEvent(QKeyEvent* event)
@@ -398,6 +416,11 @@ void CanvasView::focusOutEvent(QFocusEvent* event)
 
 bool CanvasView::event(QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride && isCanvasKey(*static_cast<QKeyEvent*>(event))) {
+        // The canvas's own keys reach the canvas even when a window shortcut uses them too.
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::NativeGesture) {
         auto* gesture = static_cast<QNativeGestureEvent*>(event);
         if (gesture->gestureType() == Qt::ZoomNativeGesture) {

@@ -123,6 +123,10 @@ private:
     void regionsChanged();
     static std::vector<OverlayKey> overlayKeys(const std::vector<RedactionRegion>& regions);
 
+    /// Keys the canvas acts on: main-row 1 to 4 without Ctrl, Alt or Meta, Space, Backspace,
+    /// Delete.
+    static bool isCanvasKey(const QKeyEvent& event);
+
     // Gestures.
     void beginGesture(QPointF point, Qt::KeyboardModifiers modifiers);
     bool beginResize(QPointF point);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -79,13 +80,14 @@ TEST_F(CanvasKeyTest, KeypadDigitsAndOtherKeysPassOnToTheWindow)
     canvas->installEventFilter(&recorder);
 
     sendKey(QEvent::KeyPress, Qt::Key_3, false, Qt::KeypadModifier);
+    sendKey(QEvent::KeyPress, Qt::Key_2, false, Qt::ControlModifier);
     sendKey(QEvent::KeyPress, Qt::Key_A);
     sendKey(QEvent::KeyPress, Qt::Key_Left);
     sendKey(QEvent::KeyPress, Qt::Key_1);
     sendKey(QEvent::KeyPress, Qt::Key_Space);
     sendKey(QEvent::KeyPress, Qt::Key_Space, true);
 
-    EXPECT_EQ(recorder.pressed, (std::vector<int>{Qt::Key_3, Qt::Key_A, Qt::Key_Left}));
+    EXPECT_EQ(recorder.pressed, (std::vector<int>{Qt::Key_3, Qt::Key_2, Qt::Key_A, Qt::Key_Left}));
     EXPECT_EQ(model->region(id)->style, RedactionStyle::solid(FillColor::black)) << "only the main-row 1 restyles";
 }
 
@@ -101,6 +103,19 @@ TEST_F(CanvasKeyTest, DeleteAndBackspaceRemoveTheSelectedRegions)
         model->selectAll();
         model->deleteSelected();
     }
+}
+
+TEST_F(CanvasKeyTest, TheCanvasKeysWinOverWindowShortcutsWhileTheCanvasHasTheFocus)
+{
+    canvas->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(canvas.get()));
+    view().setFocus();
+    QShortcut shortcut(QKeySequence(Qt::Key_Delete), canvas.get());
+    QSignalSpy activated(&shortcut, &QShortcut::activated);
+    addManual(Rect{20, 20, 40, 30});
+    QTest::keyClick(&view(), Qt::Key_Delete);
+    EXPECT_TRUE(model->regions().empty());
+    EXPECT_EQ(activated.count(), 0);
 }
 
 TEST_F(CanvasKeyTest, SpaceShowsTheBurnedPreviewUntilReleasedAndIgnoresAutoRepeat)
