@@ -1,7 +1,4 @@
 #include <cstdio>
-#include <cstdlib>
-
-#include <unistd.h>
 
 #include <QApplication>
 #include <QFile>
@@ -9,22 +6,11 @@
 #include <QStyleFactory>
 
 #include "editor/EditorModel.h"
+#include "ocr/engine/OpenMPThreadLimit.h"
 #include "render/ImageDecoder.h"
 #include "window/EditorWindow.h"
 
 namespace {
-
-/// Tesseract's OpenMP runtime reads its thread limit once, when the library loads; with more
-/// than one thread per recognition it is several times slower on small machines. The program
-/// therefore starts itself again with the limit set; if that fails it goes on, only slower.
-void limitOpenMPThreads(char** argv)
-{
-    if (std::getenv("OMP_THREAD_LIMIT") != nullptr) {
-        return;
-    }
-    ::setenv("OMP_THREAD_LIMIT", "1", 1);
-    ::execv("/proc/self/exe", argv);
-}
 
 /// Loads the first of `files` that decodes as an image; the files before it that do not are
 /// named on standard error, the files after it are left alone.
@@ -45,7 +31,7 @@ void openFirstImage(tarnveil::EditorModel& model, const QStringList& files)
 
 int main(int argc, char** argv)
 {
-    limitOpenMPThreads(argv);
+    tarnveil::OpenMPThreadLimit::restartWithSingleThreadIfUnset(argv);
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarnveil"));
     QApplication::setApplicationName(QStringLiteral("Tarnveil"));

@@ -4,8 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include <unistd.h>
-
 #include <functional>
 
 #include <QGuiApplication>
@@ -16,6 +14,7 @@
 #include "RedactCommand.h"
 #include "ScanCommand.h"
 #include "Version.h"
+#include "ocr/engine/OpenMPThreadLimit.h"
 
 namespace {
 
@@ -99,24 +98,11 @@ int redact(const char* program, const std::vector<std::string>& arguments)
     return withGuiApplication(program, [&] { return tarnveil::cli::RedactCommand(std::move(*options)).run(stderr); });
 }
 
-/// Tesseract's OpenMP runtime reads its thread limit once, when the library loads, and with
-/// more than one thread per recognition it runs several times slower on small machines. The
-/// program therefore starts itself again with the limit set when it was started without it;
-/// our own threads give the parallelism. If that fails it goes on, only slower.
-void limitOpenMPThreads(char** argv)
-{
-    if (std::getenv("OMP_THREAD_LIMIT") != nullptr) {
-        return;
-    }
-    ::setenv("OMP_THREAD_LIMIT", "1", 1);
-    ::execv("/proc/self/exe", argv);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    limitOpenMPThreads(argv);
+    tarnveil::OpenMPThreadLimit::restartWithSingleThreadIfUnset(argv);
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {
         std::fputs(usage, stderr);
