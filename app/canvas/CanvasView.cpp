@@ -74,6 +74,8 @@ CanvasView::CanvasView(EditorModel& model, QWidget* parent) : QWidget(parent), m
 
 CanvasView::~CanvasView()
 {
+    // The widget base outlives this part: no model signal may reach the view from here on.
+    disconnect(&model_, nullptr, this, nullptr);
     // An export waits for its sweep: when the view goes away in the middle of one, the
     // export still runs rather than leaving the model exporting for ever. It runs once the
     // views around this one are gone too, from the event loop.

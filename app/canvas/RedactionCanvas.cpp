@@ -48,6 +48,13 @@ RedactionCanvas::RedactionCanvas(EditorModel& model, QWidget* parent)
     previewBurnedChanged();
 }
 
+RedactionCanvas::~RedactionCanvas()
+{
+    // The view is destroyed by the widget base, after this part; what it tells the model on its
+    // way out (losing the focus ends a Space preview) must not come back here.
+    disconnect(&model_, nullptr, this, nullptr);
+}
+
 bool RedactionCanvas::viewportEvent(QEvent* event)
 {
     const bool handled = QScrollArea::viewportEvent(event);

@@ -22,6 +22,7 @@ class RedactionCanvas : public QScrollArea {
 
 public:
     explicit RedactionCanvas(EditorModel& model, QWidget* parent = nullptr);
+    ~RedactionCanvas() override;
 
     CanvasView* view() const { return view_; }
 
