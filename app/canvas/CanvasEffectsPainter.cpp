@@ -7,13 +7,13 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "canvas/CanvasColors.h"
+#include "editor/AppColors.h"
 
 namespace tarnveil::CanvasEffectsPainter {
 
 namespace {
 
-using CanvasColors::withOpacity;
+using AppColors::withAlpha;
 
 /// How far the glow of the scan line reaches beyond the line.
 constexpr double scanGlowReach = 12.0;
@@ -25,7 +25,7 @@ void paintGlowingLine(QPainter& painter, QLineF line, const QColor& color, doubl
 {
     static constexpr std::array<std::pair<double, double>, 3> layers = {{{2.0, 0.12}, {1.1, 0.2}, {0.5, 0.3}}};
     for (const auto& [spread, share] : layers) {
-        painter.setPen(QPen(withOpacity(glow, glow.alphaF() * share), width + blur * spread, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(QPen(withAlpha(glow, glow.alphaF() * share), width + blur * spread, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(line);
     }
     painter.setPen(QPen(color, width, Qt::SolidLine, Qt::FlatCap));
@@ -46,13 +46,13 @@ void paintSweepGlow(QPainter& painter, const QRectF& drawRect, double sweepX)
     painter.setCompositionMode(QPainter::CompositionMode_Plus);
     const QRectF band(sweepX - half, drawRect.top(), 2 * half, drawRect.height());
     QLinearGradient gradient(band.left(), 0, band.right(), 0);
-    gradient.setColorAt(0.0, withOpacity(CanvasColors::burn(), 0));
-    gradient.setColorAt(0.46, withOpacity(CanvasColors::burn(), 0.3));
-    gradient.setColorAt(0.5, withOpacity(CanvasColors::burnLight(), 0.8));
-    gradient.setColorAt(1.0, withOpacity(CanvasColors::burn(), 0));
+    gradient.setColorAt(0.0, withAlpha(AppColors::tvBurn(), 0));
+    gradient.setColorAt(0.46, withAlpha(AppColors::tvBurn(), 0.3));
+    gradient.setColorAt(0.5, withAlpha(AppColors::tvBurnLight(), 0.8));
+    gradient.setColorAt(1.0, withAlpha(AppColors::tvBurn(), 0));
     painter.fillRect(band, gradient);
     paintGlowingLine(painter, QLineF(sweepX, drawRect.bottom(), sweepX, drawRect.top()),
-                     withOpacity(CanvasColors::burnLight(), 0.9), 2.0, CanvasColors::burn(), 16.0);
+                     withAlpha(AppColors::tvBurnLight(), 0.9), 2.0, AppColors::tvBurn(), 16.0);
     painter.restore();
 }
 
@@ -71,13 +71,13 @@ QRectF scanLineArea(const QRectF& drawRect, double scanPhase)
 void paintScanLine(QPainter& painter, const QRectF& drawRect, double scanPhase)
 {
     const double y = scanLineY(drawRect, scanPhase);
-    const QColor orange = CanvasColors::burn();
+    const QColor orange = AppColors::tvBurn();
     painter.save();
     // The band trails below the line, brightest at the line.
     const QRectF band(drawRect.left(), y, drawRect.width(), scanBandHeight);
     QLinearGradient gradient(0, band.top(), 0, band.bottom());
-    gradient.setColorAt(0.0, withOpacity(orange, 0.35));
-    gradient.setColorAt(1.0, withOpacity(orange, 0));
+    gradient.setColorAt(0.0, withAlpha(orange, 0.35));
+    gradient.setColorAt(1.0, withAlpha(orange, 0));
     painter.fillRect(band, gradient);
     paintGlowingLine(painter, QLineF(drawRect.left(), y, drawRect.right(), y), orange, 2.0, orange, 10.0);
     painter.restore();
@@ -85,7 +85,7 @@ void paintScanLine(QPainter& painter, const QRectF& drawRect, double scanPhase)
 
 void paintScanlineTexture(QPainter& painter, const QRectF& area)
 {
-    const QColor row = withOpacity(Qt::black, 0.14);
+    const QColor row = withAlpha(Qt::black, 0.14);
     const int first = static_cast<int>(std::floor(area.top() / textureRowPitch)) * textureRowPitch;
     for (int y = std::max(first, 0); y < area.bottom(); y += textureRowPitch) {
         painter.fillRect(QRectF(area.left(), y, area.width(), 1), row);

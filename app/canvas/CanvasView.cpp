@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
-#include "canvas/CanvasColors.h"
+#include "editor/AppColors.h"
 #include "canvas/CanvasEffectsPainter.h"
 #include "canvas/CanvasGeometry.h"
 #include "canvas/DirtyTiles.h"
@@ -327,11 +327,17 @@ void CanvasView::finishDraw()
     if (!draft || !(draft->width() > minimumDraw && draft->height() > minimumDraw)) {
         return;
     }
-    const Rect rect = CanvasGeometry::spanned(viewToImage(draft->topLeft()), viewToImage(draft->bottomRight()));
+    // A rectangle drawn past the image's edge covers what lies on the image; one drawn beside
+    // the image adds nothing.
+    const auto rect =
+        model_.partOnImage(CanvasGeometry::spanned(viewToImage(draft->topLeft()), viewToImage(draft->bottomRight())));
+    if (!rect) {
+        return;
+    }
     const bool protect = mode_.protect;
     const RedactionStyle style =
         protect ? RedactionStyle::solid(FillColor::black) : model_.activeProfile().style.redactionStyle();
-    model_.addRegion(RedactionRegion(RegionID::generate(), rect, style, std::nullopt, std::nullopt, std::nullopt,
+    model_.addRegion(RedactionRegion(RegionID::generate(), *rect, style, std::nullopt, std::nullopt, std::nullopt,
                                      std::nullopt, protect));
 }
 
@@ -648,7 +654,7 @@ void CanvasView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRectF exposed = event->rect();
-    painter.fillRect(exposed, CanvasColors::background(model_.theme()));
+    painter.fillRect(exposed, AppColors::canvasBackground(model_.theme()));
     if (!model_.image()) {
         return;
     }

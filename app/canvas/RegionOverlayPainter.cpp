@@ -7,14 +7,14 @@
 #include <QPainter>
 #include <QVarLengthArray>
 
-#include "canvas/CanvasColors.h"
+#include "editor/AppColors.h"
 #include "canvas/CanvasHandle.h"
 
 namespace tarnveil {
 
 namespace {
 
-using CanvasColors::withOpacity;
+using AppColors::withAlpha;
 using Rects = QVarLengthArray<QRectF, 64>;
 
 /// Colour, fill opacity, glow blur and line width of a region's look.
@@ -28,9 +28,9 @@ struct OverlayLook {
 OverlayLook lookOf(const RedactionRegion& region)
 {
     if (region.severity == Severity::secret) {
-        return {CanvasColors::burnLight(), 0.16, 8.0, 2.0};
+        return {AppColors::tvBurnLight(), 0.16, 8.0, 2.0};
     }
-    return {CanvasColors::burn(), 0.11, 5.0, 1.25};
+    return {AppColors::tvBurn(), 0.11, 5.0, 1.25};
 }
 
 void fill(QPainter& painter, const Rects& rects, const QColor& color)
@@ -104,7 +104,7 @@ void paintGlow(QPainter& painter, const QRectF& rect, const QColor& color, doubl
     for (const auto& [spread, share] : layers) {
         Rects ring;
         addRing(ring, rect, width + blur * spread);
-        fill(painter, ring, withOpacity(color, opacity * share));
+        fill(painter, ring, withAlpha(color, opacity * share));
     }
 }
 
@@ -117,13 +117,13 @@ void RegionOverlayPainter::paint(QPainter& painter, const QRectF& rect, const Re
 {
     Rects dashes;
     if (region.isProtected) {
-        const QColor green = CanvasColors::protectedGreen();
-        painter.fillRect(rect, withOpacity(green, 0.15));
+        const QColor green = AppColors::systemGreen();
+        painter.fillRect(rect, withAlpha(green, 0.15));
         addDashes(dashes, rect, 1.5, 5, 3, 0);
         fill(painter, dashes, green);
     } else {
         const OverlayLook look = lookOf(region);
-        painter.fillRect(rect, withOpacity(look.color, look.fillOpacity));
+        painter.fillRect(rect, withAlpha(look.color, look.fillOpacity));
         paintGlow(painter, rect, look.color, look.glowBlur, look.lineWidth, 0.75);
         addDashes(dashes, rect, look.lineWidth, 6, 4, dashPhase);
         fill(painter, dashes, look.color);
@@ -157,7 +157,7 @@ void RegionOverlayPainter::paintDraft(QPainter& painter, const QRectF& rect)
 {
     Rects dashes;
     addDashes(dashes, rect, 1.5, 6, 4, 0);
-    fill(painter, dashes, CanvasColors::burn());
+    fill(painter, dashes, AppColors::tvBurn());
 }
 
 } // namespace tarnveil

@@ -168,8 +168,12 @@ public:
     void addRegion(RedactionRegion region);
     /// Opens a move or resize gesture: remembers the regions as they are now.
     void beginInteraction();
-    /// Replaces the region with the same id without an undo step (one per drag event).
+    /// Replaces the region with the same id without an undo step (one per drag event). The
+    /// rectangle is cut to the image; a region moved off the image entirely stays as it was.
     void updateRegionDuringInteraction(const RedactionRegion& region);
+    /// The part of `rect` (standardised) that lies on the image, none when nothing does; the
+    /// whole rectangle when no image is loaded. The canvas places drawn regions with it.
+    std::optional<Rect> partOnImage(const Rect& rect) const;
     /// Closes the gesture: one undo step when the regions changed during it.
     void endInteraction();
     /// Replaces the region with the same id; one undo step.

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "detection/UnicodeText.h"
+#include "ocr/Geometry.h"
 
 namespace tarnveil {
 
@@ -93,11 +94,28 @@ void EditorModel::updateRegionDuringInteraction(const RedactionRegion& region)
 {
     RegionList regions = regions_;
     const auto found = findRegion(regions, region.id);
-    if (found == regions.end()) {
+    // Moved or resized past the image's edge, the region keeps the part on the image; moved off
+    // it entirely, it stays where it was last on it.
+    const auto onImage = partOnImage(region.rect);
+    if (found == regions.end() || !onImage) {
         return;
     }
     *found = region;
+    found->rect = *onImage;
     setRegions(std::move(regions));
+}
+
+std::optional<Rect> EditorModel::partOnImage(const Rect& rect) const
+{
+    if (!image_) {
+        return rect.standardized();
+    }
+    const auto inside =
+        Geometry::intersection(rect.standardized(), Rect{0, 0, double(image_->width()), double(image_->height())});
+    if (!inside || !inside->hasArea()) {
+        return std::nullopt;
+    }
+    return inside;
 }
 
 void EditorModel::endInteraction()

@@ -97,7 +97,11 @@ std::optional<QString> QtEditorPlatform::desktopFolder()
 
 bool QtEditorPlatform::reduceMotion()
 {
-    return ReduceMotionSetting::isOn();
+    if (!reduceMotion_ || reduceMotionAge_.elapsed() > reduceMotionRefreshSeconds * 1000) {
+        reduceMotion_ = ReduceMotionSetting::isOn();
+        reduceMotionAge_.start();
+    }
+    return *reduceMotion_;
 }
 
 std::optional<QString> QtEditorPlatform::setting(const QString& key)

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include <QElapsedTimer>
+
 #include "EditorPlatform.h"
 
 namespace tarnveil {
@@ -17,9 +21,17 @@ public:
     std::optional<QString> chooseSaveLocation(const QString& suggestedName, FileType type) override;
     bool confirm(const ModalQuestion& question) override;
     std::optional<QString> desktopFolder() override;
+    /// The desktop's setting, read at most once every `reduceMotionRefreshSeconds`: reading
+    /// it starts a helper process, and the views ask on every show and export.
     bool reduceMotion() override;
     std::optional<QString> setting(const QString& key) override;
     void setSetting(const QString& key, const QString& value) override;
+
+    static constexpr qint64 reduceMotionRefreshSeconds = 10;
+
+private:
+    std::optional<bool> reduceMotion_;
+    QElapsedTimer reduceMotionAge_;
 };
 
 } // namespace tarnveil

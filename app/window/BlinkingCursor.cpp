@@ -4,7 +4,7 @@
 #include <QPropertyAnimation>
 #include <QSequentialAnimationGroup>
 
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 
 namespace tarnveil {
 

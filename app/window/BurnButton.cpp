@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 #include "window/SymbolIcons.h"
 
 namespace tarnveil {

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 
 namespace tarnveil {
 

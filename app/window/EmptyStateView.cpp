@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 #include "window/BlinkingCursor.h"
 #include "window/RoundedPanel.h"
 #include "window/ThemePalette.h"

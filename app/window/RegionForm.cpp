@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "editor/EditorModel.h"
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 #include "window/CapsuleLabel.h"
 #include "window/FormSection.h"
 #include "window/IconLabel.h"

@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <QPainter>
 
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 #include "window/RegionListModel.h"
 #include "window/SeverityChip.h"
 #include "window/SymbolIcons.h"

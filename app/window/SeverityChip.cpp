@@ -1,6 +1,6 @@
 #include "window/SeverityChip.h"
 
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 
 namespace tarnveil {
 

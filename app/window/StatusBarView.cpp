@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "editor/EditorModel.h"
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 #include "window/BusyIndicator.h"
 #include "window/ElidedLabel.h"
 

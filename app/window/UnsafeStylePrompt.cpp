@@ -5,7 +5,7 @@
 
 #include "editor/EditorModel.h"
 #include "editor/StatusLines.h"
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 
 namespace tarnveil {
 

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "CanvasTestFixture.h"
-#include "canvas/CanvasColors.h"
+#include "editor/AppColors.h"
 
 namespace tarnveil::test {
 namespace {
@@ -61,7 +61,7 @@ TEST_P(CanvasBackgroundTest, WithoutAnImageOnlyTheThemeBackgroundIsPainted)
 {
     model->setTheme(GetParam());
     const QImage image = rendered();
-    const QColor expected = CanvasColors::background(GetParam());
+    const QColor expected = AppColors::canvasBackground(GetParam());
     for (const QPoint point : {QPoint(1, 1), QPoint(300, 200), QPoint(598, 398)}) {
         const QColor pixel = image.pixelColor(point);
         EXPECT_NEAR(pixel.red(), expected.red(), 1) << point.x();

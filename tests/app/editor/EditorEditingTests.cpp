@@ -94,6 +94,40 @@ TEST_F(EditorEditingTest, AGestureIsOneUndoStepAndOnlyWhenSomethingMoved)
     EXPECT_THAT(model->regions(), ElementsAre(region)) << "an unknown id changes nothing";
 }
 
+TEST_F(EditorEditingTest, RegionsPastTheImageEdgeKeepOnlyTheirPartOnTheImage)
+{
+    loadWithoutText(); // 300 × 200
+    struct Case {
+        const char* what;
+        Rect drawn;
+        std::optional<Rect> kept;
+    };
+    const Case cases[]{
+        {"inside", Rect{10, 10, 20, 20}, Rect{10, 10, 20, 20}},
+        {"past the right and bottom edges", Rect{290, 190, 40, 30}, Rect{290, 190, 10, 10}},
+        {"past the left and top edges", Rect{-15, -5, 25, 15}, Rect{0, 0, 10, 10}},
+        {"with a negative size", Rect{30, 30, -40, -10}, Rect{0, 20, 30, 10}},
+        {"off the image", Rect{400, 10, 20, 20}, std::nullopt},
+        {"touching the edge only", Rect{300, 10, 20, 20}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(model->partOnImage(c.drawn), c.kept) << c.what;
+    }
+
+    // A move past the edge keeps the part on the image; moved back, the whole region returns,
+    // and moved off the image it stays where it last was.
+    RedactionRegion region = manualRegion(Rect{100, 100, 50, 20});
+    model->addRegion(region);
+    model->beginInteraction();
+    model->updateRegionDuringInteraction(moved(region, 180));
+    EXPECT_EQ(model->region(region.id)->rect, (Rect{280, 100, 20, 20}));
+    model->updateRegionDuringInteraction(moved(region, 10));
+    EXPECT_EQ(model->region(region.id)->rect, (Rect{110, 100, 50, 20}));
+    model->updateRegionDuringInteraction(moved(region, 500));
+    EXPECT_EQ(model->region(region.id)->rect, (Rect{110, 100, 50, 20}));
+    model->endInteraction();
+}
+
 TEST_F(EditorEditingTest, AGestureOpenWhenAnotherImageLoadsLeavesNoStepOfTheOldImage)
 {
     pasteAndScan(imageA());

@@ -18,7 +18,7 @@
 
 #include "EditorWindowFixture.h"
 #include "canvas/RedactionCanvas.h"
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 #include "window/BlinkingCursor.h"
 #include "window/BurnButton.h"
 #include "window/EditorToolBar.h"

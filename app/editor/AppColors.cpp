@@ -1,4 +1,4 @@
-#include "window/AppColors.h"
+#include "editor/AppColors.h"
 
 namespace tarnveil::AppColors {
 
