@@ -7,6 +7,7 @@
 
 #include "detection/DetectionValidators.h"
 #include "detection/LookAlikes.h"
+#include "detection/NetworkDetectors.h"
 #include "detection/Utf8CodePoint.h"
 
 namespace tarnveil::TolerantDetectors {
@@ -708,19 +709,36 @@ std::shared_ptr<const TolerantTwin> hostname()
 
 // A path the exact rule misses because the recogniser glued a rule or a prompt to it
 // ("Zz:_\\NAS-02\share").
+/// The file extensions a path may end with, as one alternation (longest first).
+std::string knownExtensions()
+{
+    std::vector<std::string> extensions(NetworkDetectors::fileExtensions().begin(),
+                                        NetworkDetectors::fileExtensions().end());
+    std::sort(extensions.begin(), extensions.end(), [](const std::string& a, const std::string& b) {
+        return a.size() != b.size() ? a.size() > b.size() : a < b;
+    });
+    std::string alternation = "(?:";
+    for (const std::string& extension : extensions) {
+        alternation += (alternation.size() > 3 ? "|" : "") + extension;
+    }
+    return alternation + ")";
+}
+
 std::shared_ptr<const TolerantTwin> uncPath()
 {
     // A folder may hold a stray space ("\ex ports\"): a backslash after it shows the path goes on.
     const std::string folder = R"re([^\s\\]+(?: [^\s\\]+(?=\\))?)re";
-    // The dot before a file's extension may be read as a space ("scan-0042 pdf").
+    // The dot before a file's extension may be read as a space ("scan-0042 pdf"): only a known
+    // extension is taken, never the next word of a sentence ("\\srv\q4 for").
     const std::string pattern = R"re((?<![A-Za-z0-9\\])\\\\[A-Za-z0-9._$-]+\\)re" + folder + R"re((?:\\)re" + folder +
-                                R"re()*(?: [a-z]{2,4}(?![\p{L}0-9]))?)re";
+                                ")*(?: " + knownExtensions() + R"re((?![\p{L}0-9]))?)re";
     // One of the two leading backslashes lost where the path is glued to the word before it
     // ("ison\SRV-BACKUP\hr\payroll\scan.pdf"): a share and two folders or more after the host,
     // after a word of small letters only (never a folder of a drive path).
     const std::string glued = R"re((?<=(?:^|\s)\p{Ll}{1,40})\\[A-Za-z0-9._$-]+\\[^\s\\]+(?:\\[^\s\\]+){2,})re";
     // Never cut: the extension after a lost dot reads as an ordinary word.
-    return twin("uncPath", {{Rule(pattern).requiring({"\\\\"}), {}, ""}, {Rule(glued).requiring({"\\"}), {}}});
+    return twin("uncPath", {{Rule(pattern).requiring({"\\\\"}), {}, ""},
+                            {Rule(glued).requiring({"\\"}), {}}});
 }
 
 // An address the exact rule misses because a rule or an underline before it was read as "_"

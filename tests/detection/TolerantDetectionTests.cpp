@@ -198,7 +198,7 @@ TEST(TolerantDetection, DecoysAndProseStayVisible)
         "mac aa:bb:cc:dd:ee:ff",
         "ssh://git@github.com:22/org/repo and http://localhost:8080/@admin",
         "PASSWORDS PASSWORD_HASH and the password-reset page",
-        "log in as CORP\\jdoe and open C:\\Users\\Public\\Documents\\Reports\\q3.xlsx",
+        "mounted \\\\fileserver01\\finance\\q4 for user session and log in as CORP\\jdoe and open C:\\Users\\Public\\Documents\\Reports\\q3.xlsx",
         "build c+12 and g++2023 and x+1234",
     };
     for (const auto& line : decoys) {
