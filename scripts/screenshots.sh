@@ -145,6 +145,33 @@ xdotool key Escape
 sleep 0.5
 stop_app
 
+# A region drawn by hand over the image, then the export with the BURN button: the sweep is
+# caught half way, and the exported file must appear on the (private) Desktop.
+start_app midnight "$sample"
+wait_for_scan
+read -r ox oy < <(origin)
+xdotool mousemove "$((ox + 700))" "$((oy + 470))" mousedown 1
+for step in 1 2 3 4 5; do
+  xdotool mousemove "$((ox + 700 + 30 * step))" "$((oy + 470 + 8 * step))"
+  sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.8
+shot region-drawn
+click 584 20
+sleep 0.25
+shot burn-sweep
+sleep 3
+shot after-export
+exported=$(ls "$HOME"/Desktop/Screenshot-redacted-*.png 2>/dev/null | head -n 1 || true)
+if [ -n "$exported" ]; then
+  cp "$exported" "$out/exported.png"
+  echo "exported: $out/exported.png"
+else
+  echo "screenshots: the export wrote no file on the Desktop" >&2
+fi
+stop_app
+
 # The scanned sample in the other two themes.
 for theme in daylight hacker; do
   start_app "$theme" "$sample"
