@@ -20,8 +20,6 @@
 #include <random>
 
 #include <QApplication>
-#include <QFont>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -32,6 +30,8 @@
 #include "canvas/CanvasView.h"
 #include "canvas/RedactionCanvas.h"
 #include "editor/EditorModel.h"
+
+#include "SyntheticScreenshot.h"
 
 namespace {
 
@@ -44,30 +44,8 @@ constexpr int viewportHeight = 860;
 constexpr int regionCount = 300;
 constexpr int selectedCount = 12;
 
-/// Window chrome, a side panel and many lines of text.
-QImage screenshot()
-{
-    QImage image(imageWidth, imageHeight, QImage::Format_RGB32);
-    image.fill(QColor(236, 236, 236));
-    QPainter painter(&image);
-    painter.fillRect(0, 0, imageWidth, 64, QColor(40, 44, 52));
-    painter.fillRect(0, 64, 640, imageHeight - 64, QColor(250, 250, 250));
-    QFont font("DejaVu Sans Mono");
-    font.setPixelSize(26);
-    painter.setFont(font);
-    std::mt19937 random(42);
-    const char* words[] = {"deploy", "token", "10.1.2.3", "admin@example.com", "kubectl", "apply", "ssh",
-                           "root@host", "export", "AWS_SECRET", "password", "ok", "=", "42"};
-    for (int y = 100; y < imageHeight; y += 36) {
-        QString line;
-        for (int i = 0; i < 22; ++i) {
-            line += QString::fromLatin1(words[random() % std::size(words)]) + ' ';
-        }
-        painter.setPen(y % 5 == 0 ? QColor(30, 90, 200) : QColor(20, 20, 20));
-        painter.drawText(680, y, line);
-    }
-    return image;
-}
+/// Window chrome, a side panel, many lines of text and a photo-like area.
+QImage screenshot() { return SyntheticScreenshot::make(imageWidth, imageHeight); }
 
 std::vector<RedactionRegion> regions()
 {
