@@ -148,15 +148,23 @@ bool piecesLookMachineMade(std::string_view candidate)
     return true;
 }
 
+bool isHexLetter(char c) { return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+/// `text` with its `length` bytes at `at` replaced by `by`.
+std::string spliced(std::string_view text, std::size_t at, std::size_t length, std::string_view by)
+{
+    std::string out(text.substr(0, at));
+    out += by;
+    out += text.substr(at + length);
+    return out;
+}
+
 /// Groups of an address apart from clock times: three colons or more and a letter among the
 /// digits.
 bool looksLikeAddressGroups(std::string_view candidate)
 {
-    const auto colons = std::count(candidate.begin(), candidate.end(), ':');
-    const bool letter = std::any_of(candidate.begin(), candidate.end(), [](char c) {
-        return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    });
-    return colons >= 3 && letter;
+    return std::count(candidate.begin(), candidate.end(), ':') >= 3 &&
+           std::any_of(candidate.begin(), candidate.end(), isHexLetter);
 }
 
 /// An IPv6 address whose "::" was read as a space ("fe80::d142:8:c773:4" as
@@ -170,11 +178,8 @@ bool isIPv6WithLostDoubleColon(std::string_view candidate)
     if (space > 0 && candidate[space - 1] == ':') {
         // A stray space after a colon ("2607:e5ea:b51c:59:a:456:3e: f6").
         // Or a "::" whose second colon was read as the space ("fd81:b4c9:50: b6a5").
-        std::string joined(candidate.substr(0, space));
-        joined += candidate.substr(space + 1);
-        std::string doubled(candidate.substr(0, space));
-        doubled += ':';
-        doubled += candidate.substr(space + 1);
+        const std::string joined = spliced(candidate, space, 1, "");
+        const std::string doubled = spliced(candidate, space, 1, ":");
         return (looksLikeAddressGroups(joined) && isMisreadIPv6(joined)) ||
                (doubled.find("::") != std::string::npos && isMisreadIPv6(doubled) &&
                 std::count(doubled.begin(), doubled.end(), ':') >= 3);
@@ -186,15 +191,11 @@ bool isIPv6WithLostDoubleColon(std::string_view candidate)
     const auto has = [&](auto test) { return std::any_of(first.begin(), first.end(), test); };
     const bool addressLead =
         first.size() >= 3 && std::count(candidate.begin(), candidate.end(), ':') >= 2 &&
-        has([](char c) { return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }) &&
-        has([](char c) { return c >= '0' && c <= '9'; });
+        has(isHexLetter) && has([](char c) { return c >= '0' && c <= '9'; });
     if (!looksLikeAddressGroups(candidate) && !addressLead) {
         return false;
     }
-    std::string restored(candidate.substr(0, space));
-    restored += "::";
-    restored += candidate.substr(space + 1);
-    return isMisreadIPv6(restored);
+    return isMisreadIPv6(spliced(candidate, space, 1, "::"));
 }
 
 /// An IPv6 address whose "::" was read as ":" ("fe80::284f:72:35a:582" as
@@ -206,9 +207,7 @@ bool isIPv6WithOneColonLost(std::string_view candidate)
     }
     for (std::size_t colon = candidate.find(':'); colon != std::string_view::npos;
          colon = candidate.find(':', colon + 1)) {
-        std::string restored(candidate.substr(0, colon + 1));
-        restored += candidate.substr(colon);
-        if (isMisreadIPv6(restored)) {
+        if (isMisreadIPv6(spliced(candidate, colon, 0, ":"))) {
             return true;
         }
     }
