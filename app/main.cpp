@@ -1,33 +1,11 @@
-#include <cstdio>
-
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QStyleFactory>
 
 #include "editor/EditorModel.h"
 #include "ocr/engine/OpenMPThreadLimit.h"
-#include "render/ImageDecoder.h"
 #include "window/EditorWindow.h"
-
-namespace {
-
-/// Loads the first of `files` that decodes as an image; the files before it that do not are
-/// named on standard error, the files after it are left alone.
-void openFirstImage(tarnveil::EditorModel& model, const QStringList& files)
-{
-    for (const QString& file : files) {
-        const QString path = QFileInfo(file).absoluteFilePath();
-        auto decoded = tarnveil::ImageDecoder::read(QFile::encodeName(path).toStdString());
-        if (decoded.ok()) {
-            model.load(decoded.value(), tarnveil::EditorModel::defaultImageScale, path);
-            return;
-        }
-        std::fprintf(stderr, "tarnveil: %s\n", decoded.error().c_str());
-    }
-}
-
-} // namespace
+#include "window/ImageFileOpener.h"
 
 int main(int argc, char** argv)
 {
@@ -50,6 +28,6 @@ int main(int argc, char** argv)
     for (int index = 1; index < argc; ++index) {
         files.append(QFile::decodeName(argv[index]));
     }
-    openFirstImage(model, files);
+    tarnveil::ImageFileOpener::openFirst(model, files);
     return application.exec();
 }

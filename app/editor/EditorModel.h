@@ -222,6 +222,9 @@ public:
     /// Writes the frozen image to the Desktop (or where the user chooses) and copies it; every
     /// outcome ends the export.
     void performExport();
+    /// Puts the burned image on the clipboard as PNG, without writing a file or playing the
+    /// burn; nothing happens when no export may start or nothing is loaded.
+    void copyRedacted();
     /// Saves the label-to-value mapping where the user chooses, readable by the owner only.
     void exportMapping();
     /// Forgets every pseudonym, removes the labels from the regions and empties the undo

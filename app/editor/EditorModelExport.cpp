@@ -250,6 +250,21 @@ void EditorModel::finishExport()
     setExporting(false);
 }
 
+void EditorModel::copyRedacted()
+{
+    if (!ensureCanExport()) {
+        return;
+    }
+    const std::optional<QImage> burned = makeBurnedImage();
+    if (!burned) {
+        return;
+    }
+    const auto encoded = Exporter::encode(*burned, Exporter::Format::png());
+    const bool copied = encoded.ok() && platform_->copyPngToClipboard(encoded.value(), *burned);
+    setStatus(StatusText::translated(
+        QString::fromUtf8(copied ? StatusLines::redactedCopied : StatusLines::clipboardCopyFailed)));
+}
+
 void EditorModel::exportMapping()
 {
     const std::string csv = vocabulary_->exportCSV();

@@ -27,6 +27,8 @@ inline constexpr const char* burningOneRegion = QT_TRANSLATE_NOOP("EditorModel",
 inline constexpr const char* burningRegions = QT_TRANSLATE_NOOP("EditorModel", "Burning %1 regions…");
 inline constexpr const char* mappingExported = QT_TRANSLATE_NOOP("EditorModel", "Mapping exported");
 inline constexpr const char* newSession = QT_TRANSLATE_NOOP("EditorModel", "New session — pseudonyms reset");
+inline constexpr const char* redactedCopied = QT_TRANSLATE_NOOP("EditorModel", "Redacted image copied to clipboard");
+inline constexpr const char* clipboardCopyFailed = QT_TRANSLATE_NOOP("EditorModel", "Clipboard copy failed — please try again.");
 
 // Shown as written.
 inline constexpr const char* loadRefusedDuringExport = "Finish the current export before loading another image.";

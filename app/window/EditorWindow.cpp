@@ -13,6 +13,7 @@
 #include "editor/EditorModel.h"
 #include "editor/EditorPlatform.h"
 #include "window/DroppedImage.h"
+#include "window/EditorMenuBar.h"
 #include "window/EditorToolBar.h"
 #include "window/EmptyStateView.h"
 #include "window/InspectorView.h"
@@ -60,6 +61,10 @@ EditorWindow::EditorWindow(EditorModel& model, QWidget* parent) : QMainWindow(pa
     setMinimumSize(minimumWidth, minimumHeight);
     setAcceptDrops(true);
     setContextMenuPolicy(Qt::NoContextMenu);
+
+    menuBar_ = new EditorMenuBar(model_, this);
+    connect(menuBar_, &EditorMenuBar::captureRequested, this, &EditorWindow::captureRequested);
+    setMenuBar(menuBar_);
 
     toolBar_ = new EditorToolBar(model_, this);
     connect(toolBar_, &EditorToolBar::captureRequested, this, &EditorWindow::captureRequested);

@@ -7,6 +7,7 @@ class QStackedWidget;
 
 namespace tarnveil {
 
+class EditorMenuBar;
 class EditorModel;
 class EditorToolBar;
 class EmptyStateView;
@@ -38,6 +39,7 @@ public:
 
     explicit EditorWindow(EditorModel& model, QWidget* parent = nullptr);
 
+    EditorMenuBar* mainMenu() const { return menuBar_; }
     EditorToolBar* toolBar() const { return toolBar_; }
     RegionListView* regionList() const { return regionList_; }
     InspectorView* inspector() const { return inspector_; }
@@ -49,7 +51,7 @@ public:
     bool showsCanvas() const;
 
 signals:
-    /// The Capture button was pressed; screen capture answers it.
+    /// The Capture button or the Capture Screenshot command was chosen; screen capture answers it.
     void captureRequested();
 
 protected:
@@ -68,6 +70,7 @@ private:
     bool forwardCanvasKey(QEvent* event);
 
     EditorModel& model_;
+    EditorMenuBar* menuBar_ = nullptr;
     EditorToolBar* toolBar_ = nullptr;
     QSplitter* columns_ = nullptr;
     RegionListView* regionList_ = nullptr;
