@@ -62,8 +62,6 @@ void EditorMenuBar::makeFileMenu()
             &QAction::triggered, this, &EditorMenuBar::captureRequested);
     connect(addItem(file_, QStringLiteral("pasteScreenshot"), QKeySequence(Qt::CTRL | Qt::Key_V)),
             &QAction::triggered, this, [this] { model_.paste(); });
-    connect(addItem(file_, QStringLiteral("exportToDesktop"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
-            &QAction::triggered, this, [this] { model_.exportToDesktopAndCopy(); });
     file_->addSeparator();
     QAction* quit = addItem(file_, QStringLiteral("quit"), QKeySequence(QKeySequence::Quit));
     quit->setMenuRole(QAction::QuitRole);
@@ -93,6 +91,9 @@ void EditorMenuBar::makeRedactMenu()
 {
     redact_ = addMenu(QString());
     redact_->setObjectName(QStringLiteral("redactMenu"));
+    connect(addItem(redact_, QStringLiteral("exportToDesktop"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
+            &QAction::triggered, this, [this] { model_.exportToDesktopAndCopy(); });
+    redact_->addSeparator();
     chromeScrub_ = redact_->addMenu(QString());
     chromeScrub_->setObjectName(QStringLiteral("chromeScrubSubmenu"));
     chromeScrub_->menuAction()->setObjectName(QStringLiteral("chromeScrub"));

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "EditorWindowFixture.h"
+#include "canvas/RedactionCanvas.h"
 #include "window/EditorMenuBar.h"
 #include "window/RegionTreeView.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 /// Enabled states in the three states that decide them.
 struct MenuItemCase {
+    const char* menu;
     const char* objectName;
     const char* title;
     QKeySequence shortcut;
@@ -26,23 +28,23 @@ struct MenuItemCase {
 const std::vector<MenuItemCase>& menuItemCases()
 {
     static const std::vector<MenuItemCase> cases = {
-        {"openImage", "Open Image…", QKeySequence(QStringLiteral("Ctrl+O")), true, true, true},
-        {"captureScreenshot", "Capture Screenshot", QKeySequence(QStringLiteral("Ctrl+Shift+2")), true, true, true},
-        {"pasteScreenshot", "Paste Screenshot", QKeySequence(QStringLiteral("Ctrl+V")), true, true, true},
-        {"exportToDesktop", "Export to Desktop && Copy", QKeySequence(QStringLiteral("Ctrl+Shift+E")), false, true,
+        {"&File", "openImage", "Open Image…", QKeySequence(QStringLiteral("Ctrl+O")), true, true, true},
+        {"&File", "captureScreenshot", "Capture Screenshot", QKeySequence(QStringLiteral("Ctrl+Shift+2")), true, true, true},
+        {"&File", "pasteScreenshot", "Paste Screenshot", QKeySequence(QStringLiteral("Ctrl+V")), true, true, true},
+        {"&Redact", "exportToDesktop", "Export to Desktop && Copy", QKeySequence(QStringLiteral("Ctrl+Shift+E")), false, true,
          true},
-        {"quit", "Quit", QKeySequence(QKeySequence::Quit), true, true, true},
-        {"undo", "Undo", QKeySequence(QStringLiteral("Ctrl+Z")), true, true, true},
-        {"redo", "Redo", QKeySequence(QStringLiteral("Ctrl+Shift+Z")), true, true, true},
-        {"copyRedacted", "Copy Redacted", QKeySequence(QStringLiteral("Ctrl+C")), false, true, true},
-        {"selectAllRegions", "Select All Regions", QKeySequence(QStringLiteral("Ctrl+A")), false, true, true},
-        {"deleteSelected", "Delete Selected", QKeySequence(QStringLiteral("Ctrl+Backspace")), false, false, true},
-        {"chromeScrub", "Chrome Scrub", QKeySequence(), false, true, true},
-        {"toggleInspector", "Hide Inspector", QKeySequence(QStringLiteral("Ctrl+Alt+I")), true, true, true},
-        {"fitToWindow", "Fit to Window", QKeySequence(QStringLiteral("Ctrl+0")), false, true, true},
-        {"newSession", "New Session", QKeySequence(), true, true, true},
-        {"exportMapping", "Export Mapping…", QKeySequence(), true, true, true},
-        {"about", "About Tarnveil", QKeySequence(), true, true, true},
+        {"&File", "quit", "Quit", QKeySequence(QKeySequence::Quit), true, true, true},
+        {"&Edit", "undo", "Undo", QKeySequence(QStringLiteral("Ctrl+Z")), true, true, true},
+        {"&Edit", "redo", "Redo", QKeySequence(QStringLiteral("Ctrl+Shift+Z")), true, true, true},
+        {"&Edit", "copyRedacted", "Copy Redacted", QKeySequence(QStringLiteral("Ctrl+C")), false, true, true},
+        {"&Edit", "selectAllRegions", "Select All Regions", QKeySequence(QStringLiteral("Ctrl+A")), false, true, true},
+        {"&Edit", "deleteSelected", "Delete Selected", QKeySequence(QStringLiteral("Ctrl+Backspace")), false, false, true},
+        {"&Redact", "chromeScrub", "Chrome Scrub", QKeySequence(), false, true, true},
+        {"&Redact", "toggleInspector", "Hide Inspector", QKeySequence(QStringLiteral("Ctrl+Alt+I")), true, true, true},
+        {"&Redact", "fitToWindow", "Fit to Window", QKeySequence(QStringLiteral("Ctrl+0")), false, true, true},
+        {"&Session", "newSession", "New Session", QKeySequence(), true, true, true},
+        {"&Session", "exportMapping", "Export Mapping…", QKeySequence(), true, true, true},
+        {"&Help", "about", "About Tarnveil", QKeySequence(), true, true, true},
     };
     return cases;
 }
@@ -67,6 +69,17 @@ protected:
         }
     }
 
+    /// The title of the top-level menu that lists `action`.
+    QString menuHolding(QAction* action) const
+    {
+        for (QAction* menu : window->mainMenu()->actions()) {
+            if (menu->menu() && menu->menu()->actions().contains(action)) {
+                return menu->text();
+            }
+        }
+        return {};
+    }
+
     /// Makes the window the active one, as window shortcuts need.
     void activate() const
     {
@@ -86,6 +99,7 @@ TEST_F(MenuBarTest, MenuTitlesShortcutsAndEnabledStates)
     for (const MenuItemCase& row : menuItemCases()) {
         QAction* action = item(row.objectName);
         ASSERT_NE(action, nullptr);
+        EXPECT_EQ(menuHolding(action), QString::fromUtf8(row.menu)) << row.objectName;
         EXPECT_EQ(action->text(), QString::fromUtf8(row.title)) << row.objectName;
         EXPECT_EQ(action->shortcut(), row.shortcut) << row.objectName;
     }
@@ -123,20 +137,27 @@ TEST_F(MenuBarTest, MenuUndoAtLaunchDoesNothingAndStaysEnabled)
     EXPECT_TRUE(item("redo")->isEnabled());
 }
 
-TEST_F(MenuBarTest, MenuNewSessionDuringScanIsIgnored)
+TEST_F(MenuBarTest, MenuNewSessionDuringScanOrExportIsIgnored)
 {
     showRegions({drawn()});
-    const std::size_t undoSteps = model->undoStack().size();
     recognizer.hold = true;
-    model->reprocessWithActiveProfile();
+    paste(imageA());
+    ASSERT_TRUE(waitForRequests(2)) << "the blank image's scan came first";
     settle();
     ASSERT_TRUE(model->isProcessing());
     const QString status = statusLine();
 
     item("newSession")->trigger();
     settle();
-    EXPECT_EQ(statusLine(), status);
-    EXPECT_EQ(model->undoStack().size(), undoSteps);
+    EXPECT_EQ(statusLine(), status) << "ignored without a word";
+    recognizer.release(1);
+    ASSERT_TRUE(waitForScan());
+
+    model->exportToDesktopAndCopy();
+    ASSERT_TRUE(model->isExporting());
+    item("newSession")->trigger();
+    settle();
+    EXPECT_NE(statusLine(), QStringLiteral("New session — pseudonyms reset"));
 }
 
 TEST_F(MenuBarTest, MenuNewSessionIsPostedWhenIdle)
