@@ -4,6 +4,8 @@
 
 #include "editor/EditorModel.h"
 #include "ocr/engine/OpenMPThreadLimit.h"
+#include "shell/SingleInstance.h"
+#include "shell/TarnveilApp.h"
 #include "window/EditorWindow.h"
 #include "window/ImageFileOpener.h"
 
@@ -13,21 +15,31 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarnveil"));
     QApplication::setApplicationName(QStringLiteral("Tarnveil"));
-    // The themes bring their own palettes; Fusion draws every control from the palette.
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        QApplication::setStyle(fusion);
-    }
-
-    tarnveil::EditorModel& model = tarnveil::EditorModel::shared();
-    tarnveil::EditorWindow window(model);
-    // Screen capture is not wired yet: the Capture button's request goes nowhere.
-    window.show();
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarnveil.Tarnveil"));
 
     // QApplication has taken its own options out of argv.
     QStringList files;
     for (int index = 1; index < argc; ++index) {
         files.append(QFile::decodeName(argv[index]));
     }
-    tarnveil::ImageFileOpener::openFirst(model, files);
+    // A second launch hands its files to the running instance and ends.
+    tarnveil::SingleInstance instance;
+    if (instance.start(files) == tarnveil::SingleInstance::Role::handedOver) {
+        return 0;
+    }
+
+    // The themes bring their own palettes; Fusion draws every control from the palette.
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(fusion);
+    }
+    // The tray item keeps the process when the window closes; the shell decides.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tarnveil::TarnveilApp app(tarnveil::EditorModel::shared());
+    QObject::connect(&app, &tarnveil::TarnveilApp::quitRequested, &application, &QCoreApplication::quit);
+    QObject::connect(&instance, &tarnveil::SingleInstance::filesReceived, &app, &tarnveil::TarnveilApp::openFiles);
+    // Screen capture is not wired yet: capture requests go nowhere.
+    app.window().show();
+    tarnveil::ImageFileOpener::openFirst(tarnveil::EditorModel::shared(), files);
     return application.exec();
 }

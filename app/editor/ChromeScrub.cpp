@@ -4,12 +4,6 @@
 
 namespace tarnveil {
 
-namespace {
-
-constexpr const char* titleContext = "ChromeScrub";
-
-} // namespace
-
 const std::array<ChromeScrub, chromeScrubCount>& allChromeScrubs()
 {
     static constexpr std::array<ChromeScrub, chromeScrubCount> kinds{ChromeScrub::menuBar, ChromeScrub::dock,
@@ -48,16 +42,16 @@ QString title(ChromeScrub kind)
     switch (kind) {
     case ChromeScrub::menuBar:
         //: The macOS menu bar at the top of the screen. Use Apple's own term for this language.
-        return QCoreApplication::translate(titleContext, "Menu Bar");
+        return QCoreApplication::translate("ChromeScrub", "Menu Bar");
     case ChromeScrub::dock:
         //: The macOS Dock. Apple keeps this name in most languages.
-        return QCoreApplication::translate(titleContext, "Dock");
+        return QCoreApplication::translate("ChromeScrub", "Dock");
     case ChromeScrub::browserBar:
         //: A web browser's address/toolbar area, which may contain identifying URLs.
-        return QCoreApplication::translate(titleContext, "Browser Bar");
+        return QCoreApplication::translate("ChromeScrub", "Browser Bar");
     case ChromeScrub::terminalTitle:
         //: The title bar of a window, which often shows a path or hostname.
-        return QCoreApplication::translate(titleContext, "Title Bar");
+        return QCoreApplication::translate("ChromeScrub", "Title Bar");
     }
     return {};
 }

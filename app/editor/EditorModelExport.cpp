@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -95,10 +96,10 @@ bool EditorModel::ensureCanExport()
         return false;
     }
     if (scanFailed_) {
-        const ModalQuestion question{QString::fromUtf8(StatusLines::detectionFailedMessage),
-                                     QString::fromUtf8(StatusLines::detectionFailedInformative),
-                                     QString::fromUtf8(StatusLines::detectionFailedCancel),
-                                     QString::fromUtf8(StatusLines::detectionFailedConfirm)};
+        const ModalQuestion question{QCoreApplication::translate(StatusText::context, StatusLines::detectionFailedMessage),
+                                     QCoreApplication::translate(StatusText::context, StatusLines::detectionFailedInformative),
+                                     QCoreApplication::translate(StatusText::context, StatusLines::detectionFailedCancel),
+                                     QCoreApplication::translate(StatusText::context, StatusLines::detectionFailedConfirm)};
         if (!platform_->confirm(question)) {
             return false;
         }

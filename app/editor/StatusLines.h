@@ -45,20 +45,22 @@ inline constexpr const char* exportedCopied = "Exported · copied to clipboard";
 inline constexpr const char* exportedCopyFailed = "Exported · clipboard copy failed";
 inline constexpr const char* couldNotSaveMapping = "Could not save mapping: ";
 
+// The questions are translated when they are asked.
+
 // The question before exporting after a failed scan.
-inline constexpr const char* detectionFailedMessage = "Automatic detection failed";
+inline constexpr const char* detectionFailedMessage = QT_TRANSLATE_NOOP("EditorModel", "Automatic detection failed");
 inline constexpr const char* detectionFailedInformative =
-    "Review every sensitive area manually. Export the current manual redactions?";
-inline constexpr const char* detectionFailedCancel = "Cancel";
-inline constexpr const char* detectionFailedConfirm = "Export reviewed image";
+    QT_TRANSLATE_NOOP("EditorModel", "Review every sensitive area manually. Export the current manual redactions?");
+inline constexpr const char* detectionFailedCancel = QT_TRANSLATE_NOOP("EditorModel", "Cancel");
+inline constexpr const char* detectionFailedConfirm = QT_TRANSLATE_NOOP("EditorModel", "Export reviewed image");
 
 // The question before a reversible style (blur, pixelate) is applied to a secret, shown while
 // `EditorModel::pendingUnsafeStyle()` is set: "Apply Anyway" calls `confirmUnsafeStyle()`,
 // "Cancel" calls `cancelUnsafeStyle()`.
-inline constexpr const char* unsafeStyleTitle = "Apply a reversible style to a secret?";
+inline constexpr const char* unsafeStyleTitle = QT_TRANSLATE_NOOP("EditorModel", "Apply a reversible style to a secret?");
 inline constexpr const char* unsafeStyleMessage =
-    "Blur and pixelate are reversible. Depixelation attacks can recover short secrets. Solid fill is safer.";
-inline constexpr const char* unsafeStyleConfirm = "Apply Anyway";
-inline constexpr const char* unsafeStyleCancel = "Cancel";
+    QT_TRANSLATE_NOOP("EditorModel", "Blur and pixelate are reversible. Depixelation attacks can recover short secrets. Solid fill is safer.");
+inline constexpr const char* unsafeStyleConfirm = QT_TRANSLATE_NOOP("EditorModel", "Apply Anyway");
+inline constexpr const char* unsafeStyleCancel = QT_TRANSLATE_NOOP("EditorModel", "Cancel");
 
 } // namespace tarnveil::StatusLines

@@ -1,10 +1,12 @@
 #include "window/UnsafeStylePrompt.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "editor/EditorModel.h"
 #include "editor/StatusLines.h"
+#include "editor/StatusText.h"
 #include "editor/AppColors.h"
 
 namespace tarnveil {
@@ -46,10 +48,10 @@ void UnsafeStylePrompt::open()
     box->setObjectName(QStringLiteral("unsafeStyleDialog"));
     box->setIcon(QMessageBox::Warning);
     box->setWindowTitle(QStringLiteral("Tarnveil"));
-    box->setText(QString::fromUtf8(StatusLines::unsafeStyleTitle));
-    box->setInformativeText(QString::fromUtf8(StatusLines::unsafeStyleMessage));
-    QPushButton* apply = box->addButton(QString::fromUtf8(StatusLines::unsafeStyleConfirm), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box->addButton(QString::fromUtf8(StatusLines::unsafeStyleCancel), QMessageBox::RejectRole);
+    box->setText(QCoreApplication::translate(StatusText::context, StatusLines::unsafeStyleTitle));
+    box->setInformativeText(QCoreApplication::translate(StatusText::context, StatusLines::unsafeStyleMessage));
+    QPushButton* apply = box->addButton(QCoreApplication::translate(StatusText::context, StatusLines::unsafeStyleConfirm), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box->addButton(QCoreApplication::translate(StatusText::context, StatusLines::unsafeStyleCancel), QMessageBox::RejectRole);
     apply->setObjectName(QStringLiteral("applyAnyway"));
     cancel->setObjectName(QStringLiteral("cancel"));
     QPalette destructive = apply->palette();
