@@ -37,16 +37,21 @@ QByteArray SingleInstance::encode(const QStringList& files)
     QByteArray bytes;
     for (const QString& file : files.mid(0, maximumFiles)) {
         const QByteArray path = QFileInfo(file).absoluteFilePath().toUtf8() + '\0';
-        if (bytes.size() + path.size() > maximumBytes) {
+        if (bytes.size() + path.size() + 1 > maximumBytes) {
             break;
         }
         bytes += path;
     }
-    return bytes;
+    // The closing NUL tells a whole hand-over from one cut short.
+    return bytes + '\0';
 }
 
-QStringList SingleInstance::decode(const QByteArray& bytes)
+std::optional<QStringList> SingleInstance::decode(const QByteArray& bytes)
 {
+    const bool whole = bytes == QByteArray(1, '\0') || bytes.endsWith(QByteArray(2, '\0'));
+    if (!whole) {
+        return std::nullopt;
+    }
     QStringList files;
     for (const QByteArray& piece : bytes.split('\0')) {
         if (files.size() == maximumFiles) {
@@ -111,8 +116,9 @@ void SingleInstance::accept()
         connect(socket, &QLocalSocket::disconnected, this, [this, socket, received] {
             take(*socket, *received);
             socket->deleteLater();
-            if (!received->dropped) {
-                emit filesReceived(decode(received->bytes));
+            const std::optional<QStringList> files = received->dropped ? std::nullopt : decode(received->bytes);
+            if (files) {
+                emit filesReceived(*files);
             }
         });
         // A hand-over that does not finish in time is not acted on.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -36,9 +38,12 @@ public:
     const QString& socketPath() const { return socketPath_; }
     static QString defaultSocketPath();
 
-    /// One hand-over's bytes: absolute paths separated by NUL characters, UTF-8.
+    /// One hand-over's bytes: absolute paths in UTF-8, each followed by a NUL, and one more
+    /// NUL at the end; only whole paths that fit the limits are sent.
     static QByteArray encode(const QStringList& files);
-    static QStringList decode(const QByteArray& bytes);
+    /// The absolute paths of a whole hand-over (others are left out); nothing when the bytes
+    /// were cut short.
+    static std::optional<QStringList> decode(const QByteArray& bytes);
 
 signals:
     /// A later launch handed over these files (possibly none: it only asked to be shown).
