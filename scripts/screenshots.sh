@@ -2,8 +2,9 @@
 # Builds tarnveil, runs it on a private virtual display (Xvfb) with a private home and
 # settings folder, drives it with xdotool and saves screenshots of its main states to
 # build/screenshots/: the empty window in each theme, the sample screenshot after its scan,
-# the burned preview (Space held), one selected secret, several selected regions and the
-# question before a reversible style is applied to a secret.
+# the burned preview (Space held), one selected secret, several selected regions, the
+# question before a reversible style is applied to a secret, a drawn region and the export,
+# every menu open, the about sheet, and the window in German, French and Japanese.
 #
 # Needs xvfb, xdotool, x11-utils and imagemagick (scripts/install-deps.sh installs them).
 set -euo pipefail
@@ -48,10 +49,12 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export OMP_THREAD_LIMIT=1
 
 window=
-start_app() { # theme [file...]
+language=system
+start_app() { # theme [file...] — in the interface language $language
   local theme=$1
   shift
-  printf '[General]\ntv.theme=%s\n' "$theme" >"$XDG_CONFIG_HOME/Tarnveil/Tarnveil.conf"
+  printf '[General]\ntv.theme=%s\ntarnveil.appLanguage=%s\n' "$theme" "$language" \
+    >"$XDG_CONFIG_HOME/Tarnveil/Tarnveil.conf"
   "$app" "$@" >>"$work/app.log" 2>&1 &
   app_pid=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tarnveil$' | head -n 1)
@@ -108,6 +111,46 @@ click() { # x y [modifier] — window coordinates
   sleep 0.8
 }
 
+# The main menu sits above the toolbar.
+menu_height=20
+
+# Opens each main menu in turn from the keyboard (Alt and the menu's letter, then the arrow
+# keys) and saves it; the Redact menu with its Chrome Scrub submenu open.
+menu_shots() { # prefix
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key alt+f
+  sleep 0.6
+  shot "$1-menu-file"
+  for name in edit redact session help; do
+    xdotool key Right
+    sleep 0.6
+    if [ "$name" = redact ]; then
+      xdotool key Down Right
+      sleep 0.6
+    fi
+    shot "$1-menu-$name"
+  done
+  xdotool key Escape Escape Escape
+  sleep 0.4
+}
+
+# The about sheet from the Help menu, with its language picker open.
+about_shots() { # prefix
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key alt+h
+  sleep 0.5
+  xdotool key Return
+  sleep 1
+  shot "$1-about"
+  xdotool key space
+  sleep 0.6
+  shot "$1-about-languages"
+  xdotool key Escape
+  sleep 0.3
+  xdotool key Escape
+  sleep 0.5
+}
+
 # The empty window in every theme.
 for theme in midnight daylight hacker; do
   start_app "$theme"
@@ -117,8 +160,8 @@ done
 
 # The sample after its scan, then the preview and the selections. Rows of the region list:
 # the first two sections hold one secret each.
-first_row_y=122
-second_row_y=192
+first_row_y=$((122 + menu_height))
+second_row_y=$((192 + menu_height))
 row_x=130
 
 start_app midnight "$sample"
@@ -158,7 +201,7 @@ done
 xdotool mouseup 1
 sleep 0.8
 shot region-drawn
-click 584 20
+click 584 $((20 + menu_height))
 sleep 0.25
 shot burn-sweep
 sleep 3
@@ -180,6 +223,31 @@ for theme in daylight hacker; do
   shot "sample-$theme"
   stop_app
 done
+
+# The menus and the about sheet.
+start_app midnight "$sample"
+wait_for_scan
+menu_shots en
+about_shots en
+stop_app
+
+# The longest translations (German, French) and one in another script (Japanese): the empty
+# window, the scanned sample with a secret selected, the menus and the about sheet.
+for language in de-DE fr-FR ja; do
+  start_app midnight
+  shot "$language-empty"
+  stop_app
+  start_app midnight "$sample"
+  wait_for_scan
+  click "$row_x" "$first_row_y"
+  shot "$language-sample"
+  click "$row_x" "$second_row_y" ctrl
+  shot "$language-several-selected"
+  menu_shots "$language"
+  about_shots "$language"
+  stop_app
+done
+language=system
 
 if grep -v -e '^QStandardPaths' -e 'propagateSizeHints' "$work/app.log" | grep -q .; then
   echo "application output:" >&2
