@@ -45,7 +45,7 @@ QImage draw(qreal scale)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPainterPath path = barsPath();
-    painter.setPen(QPen(QColor(0, 0, 0, 150), 0.8));
+    painter.setPen(QPen(QColor(0, 0, 0, 150), 0.6));
     painter.setBrush(QColor(245, 245, 245));
     painter.drawPath(path);
     return image;
