@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
 #include <QImage>
 #include <QMenu>
 #include <QSignalSpy>
@@ -222,6 +224,27 @@ TEST_F(MenuBarTest, MenuShortcutActsWithFocusInTheRegionList)
     EXPECT_TRUE(model->regions().empty());
     QTest::keyClick(tree(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(model->regions().size(), 2u);
+}
+
+TEST_F(MenuBarTest, MenuOpenImageLoadsTheChosenFileWithItsPath)
+{
+    const QString path = folder.filePath(QStringLiteral("chosen.png"));
+    ASSERT_TRUE(imageB().save(path, "PNG"));
+    bool answered = false;
+    // The dialog is modal: it is answered from the event loop it runs.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+        answered = true;
+    });
+    item("openImage")->trigger();
+    ASSERT_TRUE(answered);
+    ASSERT_TRUE(model->image().has_value());
+    EXPECT_EQ(model->image()->size(), imageB().size());
+    EXPECT_EQ(model->sourceURL(), std::optional<QString>(path));
+    ASSERT_TRUE(waitForScan());
 }
 
 } // namespace tarnveil::test
