@@ -7,7 +7,7 @@
 #include "shell/SingleInstance.h"
 #include "shell/TarnveilApp.h"
 #include "window/EditorWindow.h"
-#include "window/ImageFileOpener.h"
+#include "window/AppDelegate.h"
 
 int main(int argc, char** argv)
 {
@@ -40,6 +40,6 @@ int main(int argc, char** argv)
     QObject::connect(&instance, &tarnveil::SingleInstance::filesReceived, &app, &tarnveil::TarnveilApp::openFiles);
     // Screen capture is not wired yet: capture requests go nowhere.
     app.window().show();
-    tarnveil::ImageFileOpener::openFirst(tarnveil::EditorModel::shared(), files);
+    tarnveil::AppDelegate::openFiles(tarnveil::EditorModel::shared(), files);
     return application.exec();
 }

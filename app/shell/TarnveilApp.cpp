@@ -10,7 +10,7 @@
 #include "shell/MenuBarContent.h"
 #include "shell/MenuBarIcon.h"
 #include "window/EditorWindow.h"
-#include "window/ImageFileOpener.h"
+#include "window/AppDelegate.h"
 
 namespace tarnveil {
 
@@ -31,6 +31,11 @@ TarnveilApp::TarnveilApp(EditorModel& model, TrayAvailable trayAvailable, QObjec
 TarnveilApp::~TarnveilApp()
 {
     delete tray_;
+}
+
+QString TarnveilApp::languageRaw() const
+{
+    return identifier(language_->choice());
 }
 
 bool TarnveilApp::showsTrayItem() const
@@ -68,7 +73,7 @@ void TarnveilApp::makeTrayItem()
 void TarnveilApp::openFiles(const QStringList& files)
 {
     bringToFront();
-    ImageFileOpener::openFirst(model_, files);
+    AppDelegate::openFiles(model_, files);
 }
 
 void TarnveilApp::bringToFront()
@@ -108,7 +113,8 @@ void TarnveilApp::showAbout()
 
 bool TarnveilApp::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == window_.get() && event->type() == QEvent::Close && !showsTrayItem()) {
+    if (watched == window_.get() && event->type() == QEvent::Close
+        && AppDelegate::shouldTerminateAfterLastWindowClosed(showsTrayItem())) {
         // Without a tray item nothing could bring the window back: closing it quits.
         QMetaObject::invokeMethod(this, &TarnveilApp::quitRequested, Qt::QueuedConnection);
     }

@@ -35,6 +35,8 @@ public:
     InterfaceLanguage& language() const { return *language_; }
     /// The about sheet while it is open, else null.
     AboutDialog* aboutDialog() const { return about_; }
+    /// The stored interface language choice ("system", "de-DE", …).
+    QString languageRaw() const;
     /// True while the tray item is shown.
     bool showsTrayItem() const;
 

@@ -13,7 +13,7 @@
 #include "editor/EditorModel.h"
 #include "editor/EditorPlatform.h"
 #include "window/DroppedImage.h"
-#include "window/EditorMenuBar.h"
+#include "window/TarnveilCommands.h"
 #include "window/EditorToolBar.h"
 #include "window/EmptyStateView.h"
 #include "window/InspectorView.h"
@@ -62,8 +62,8 @@ EditorWindow::EditorWindow(EditorModel& model, QWidget* parent) : QMainWindow(pa
     setAcceptDrops(true);
     setContextMenuPolicy(Qt::NoContextMenu);
 
-    menuBar_ = new EditorMenuBar(model_, this);
-    connect(menuBar_, &EditorMenuBar::captureRequested, this, &EditorWindow::captureRequested);
+    menuBar_ = new TarnveilCommands(model_, this);
+    connect(menuBar_, &TarnveilCommands::captureRequested, this, &EditorWindow::captureRequested);
     setMenuBar(menuBar_);
 
     toolBar_ = new EditorToolBar(model_, this);

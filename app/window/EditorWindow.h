@@ -7,7 +7,7 @@ class QStackedWidget;
 
 namespace tarnveil {
 
-class EditorMenuBar;
+class TarnveilCommands;
 class EditorModel;
 class EditorToolBar;
 class EmptyStateView;
@@ -39,7 +39,7 @@ public:
 
     explicit EditorWindow(EditorModel& model, QWidget* parent = nullptr);
 
-    EditorMenuBar* mainMenu() const { return menuBar_; }
+    TarnveilCommands* mainMenu() const { return menuBar_; }
     EditorToolBar* toolBar() const { return toolBar_; }
     RegionListView* regionList() const { return regionList_; }
     InspectorView* inspector() const { return inspector_; }
@@ -70,7 +70,7 @@ private:
     bool forwardCanvasKey(QEvent* event);
 
     EditorModel& model_;
-    EditorMenuBar* menuBar_ = nullptr;
+    TarnveilCommands* menuBar_ = nullptr;
     EditorToolBar* toolBar_ = nullptr;
     QSplitter* columns_ = nullptr;
     RegionListView* regionList_ = nullptr;

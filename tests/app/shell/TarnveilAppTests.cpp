@@ -16,7 +16,7 @@
 #include "shell/InterfaceLanguage.h"
 #include "shell/MenuBarContent.h"
 #include "shell/TarnveilApp.h"
-#include "window/EditorMenuBar.h"
+#include "window/TarnveilCommands.h"
 #include "window/EditorWindow.h"
 #include "window/StatusBarView.h"
 
@@ -160,11 +160,11 @@ TEST_F(TarnveilAppTest, ChoosingALanguageRelabelsMenusTrayAndTheStatusLineAtOnce
 
     choose(AppLanguage::german);
     EXPECT_NE(menuText("openImage"), QStringLiteral("Open Image…"));
-    EXPECT_EQ(menuText("openImage"), QCoreApplication::translate("tarnveil::EditorMenuBar", "Open Image…"));
+    EXPECT_EQ(menuText("openImage"), QCoreApplication::translate("tarnveil::TarnveilCommands", "Open Image…"));
     EXPECT_NE(app->trayMenu().item(QStringLiteral("quitTarnveil"))->text(), QStringLiteral("Quit Tarnveil"));
     EXPECT_NE(app->window().statusBarView()->statusText(), statusBefore) << "a line already shown is re-labelled";
     EXPECT_EQ(app->window().mainMenu()->item(QStringLiteral("toggleInspector"))->text(),
-              QCoreApplication::translate("tarnveil::EditorMenuBar", "Hide Inspector"));
+              QCoreApplication::translate("tarnveil::TarnveilCommands", "Hide Inspector"));
 
     choose(AppLanguage::english);
     EXPECT_EQ(menuText("openImage"), QStringLiteral("Open Image…"));

@@ -13,11 +13,11 @@ class EditorModel;
 /// an operation of the model; the enabled states and the inspector item's title follow the
 /// model. The shortcuts act anywhere in the window; text fields keep the keys they edit with
 /// and the canvas keeps its own keys (Delete among them) while it has the focus.
-class EditorMenuBar : public QMenuBar {
+class TarnveilCommands : public QMenuBar {
     Q_OBJECT
 
 public:
-    explicit EditorMenuBar(EditorModel& model, QWidget* parent = nullptr);
+    explicit TarnveilCommands(EditorModel& model, QWidget* parent = nullptr);
 
     /// The item with that object name ("openImage", "copyRedacted", …), or null.
     QAction* item(const QString& objectName) const;

@@ -1,4 +1,4 @@
-#include "window/EditorMenuBar.h"
+#include "window/TarnveilCommands.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "editor/EditorModel.h"
-#include "window/ImageFileOpener.h"
+#include "window/AppDelegate.h"
 
 namespace tarnveil {
 
@@ -20,29 +20,29 @@ QString objectNameOf(ChromeScrub kind)
 
 } // namespace
 
-EditorMenuBar::EditorMenuBar(EditorModel& model, QWidget* parent) : QMenuBar(parent), model_(model)
+TarnveilCommands::TarnveilCommands(EditorModel& model, QWidget* parent) : QMenuBar(parent), model_(model)
 {
-    setObjectName(QStringLiteral("editorMenuBar"));
+    setObjectName(QStringLiteral("tarnveilCommands"));
     makeFileMenu();
     makeEditMenu();
     makeRedactMenu();
     makeSessionMenu();
     makeHelpMenu();
 
-    connect(&model_, &EditorModel::imageChanged, this, &EditorMenuBar::refreshImage);
-    connect(&model_, &EditorModel::selectionChanged, this, &EditorMenuBar::refreshSelection);
-    connect(&model_, &EditorModel::inspectorVisibleChanged, this, &EditorMenuBar::refreshInspector);
+    connect(&model_, &EditorModel::imageChanged, this, &TarnveilCommands::refreshImage);
+    connect(&model_, &EditorModel::selectionChanged, this, &TarnveilCommands::refreshSelection);
+    connect(&model_, &EditorModel::inspectorVisibleChanged, this, &TarnveilCommands::refreshInspector);
     retranslate();
     refreshImage();
     refreshSelection();
 }
 
-QAction* EditorMenuBar::item(const QString& objectName) const
+QAction* TarnveilCommands::item(const QString& objectName) const
 {
     return findChild<QAction*>(objectName);
 }
 
-QAction* EditorMenuBar::addItem(QMenu* menu, const QString& objectName, const QKeySequence& shortcut)
+QAction* TarnveilCommands::addItem(QMenu* menu, const QString& objectName, const QKeySequence& shortcut)
 {
     QAction* action = menu->addAction(QString());
     action->setObjectName(objectName);
@@ -52,14 +52,14 @@ QAction* EditorMenuBar::addItem(QMenu* menu, const QString& objectName, const QK
     return action;
 }
 
-void EditorMenuBar::makeFileMenu()
+void TarnveilCommands::makeFileMenu()
 {
     file_ = addMenu(QString());
     file_->setObjectName(QStringLiteral("fileMenu"));
     connect(addItem(file_, QStringLiteral("openImage"), QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered,
-            this, &EditorMenuBar::openImage);
+            this, &TarnveilCommands::openImage);
     connect(addItem(file_, QStringLiteral("captureScreenshot"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_2)),
-            &QAction::triggered, this, &EditorMenuBar::captureRequested);
+            &QAction::triggered, this, &TarnveilCommands::captureRequested);
     connect(addItem(file_, QStringLiteral("pasteScreenshot"), QKeySequence(Qt::CTRL | Qt::Key_V)),
             &QAction::triggered, this, [this] { model_.paste(); });
     file_->addSeparator();
@@ -68,7 +68,7 @@ void EditorMenuBar::makeFileMenu()
     connect(quit, &QAction::triggered, QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-void EditorMenuBar::makeEditMenu()
+void TarnveilCommands::makeEditMenu()
 {
     edit_ = addMenu(QString());
     edit_->setObjectName(QStringLiteral("editMenu"));
@@ -87,7 +87,7 @@ void EditorMenuBar::makeEditMenu()
     connect(remove, &QAction::triggered, this, [this] { model_.deleteSelected(); });
 }
 
-void EditorMenuBar::makeRedactMenu()
+void TarnveilCommands::makeRedactMenu()
 {
     redact_ = addMenu(QString());
     redact_->setObjectName(QStringLiteral("redactMenu"));
@@ -109,18 +109,18 @@ void EditorMenuBar::makeRedactMenu()
             this, [this] { model_.requestFit(); });
 }
 
-void EditorMenuBar::makeSessionMenu()
+void TarnveilCommands::makeSessionMenu()
 {
     session_ = addMenu(QString());
     session_->setObjectName(QStringLiteral("sessionMenu"));
     connect(addItem(session_, QStringLiteral("newSession"), QKeySequence()), &QAction::triggered, this,
-            &EditorMenuBar::startNewSession);
+            &TarnveilCommands::startNewSession);
     // Posted, so that the menu closes before the save dialog opens.
     connect(addItem(session_, QStringLiteral("exportMapping"), QKeySequence()), &QAction::triggered, this,
             [this] { QTimer::singleShot(0, &model_, [model = &model_] { model->exportMapping(); }); });
 }
 
-void EditorMenuBar::makeHelpMenu()
+void TarnveilCommands::makeHelpMenu()
 {
     help_ = addMenu(QString());
     help_->setObjectName(QStringLiteral("helpMenu"));
@@ -129,16 +129,16 @@ void EditorMenuBar::makeHelpMenu()
     connect(about, &QAction::triggered, this, [this] { model_.setShowAbout(true); });
 }
 
-void EditorMenuBar::openImage()
+void TarnveilCommands::openImage()
 {
     const QString file = QFileDialog::getOpenFileName(
         window(), tr("Open Image"), QString(), tr("Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)"));
     if (!file.isEmpty()) {
-        ImageFileOpener::openFirst(model_, {file});
+        AppDelegate::openFiles(model_, {file});
     }
 }
 
-void EditorMenuBar::startNewSession()
+void TarnveilCommands::startNewSession()
 {
     // Ignored without a word while a scan or an export runs.
     if (model_.isProcessing() || model_.isExporting()) {
@@ -147,7 +147,7 @@ void EditorMenuBar::startNewSession()
     QTimer::singleShot(0, &model_, [model = &model_] { model->newSession(); });
 }
 
-void EditorMenuBar::changeEvent(QEvent* event)
+void TarnveilCommands::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
@@ -155,7 +155,7 @@ void EditorMenuBar::changeEvent(QEvent* event)
     QMenuBar::changeEvent(event);
 }
 
-void EditorMenuBar::retranslate()
+void TarnveilCommands::retranslate()
 {
     file_->setTitle(tr("&File"));
     item(QStringLiteral("openImage"))->setText(tr("Open Image…"));
@@ -183,7 +183,7 @@ void EditorMenuBar::retranslate()
     refreshInspector();
 }
 
-void EditorMenuBar::refreshImage()
+void TarnveilCommands::refreshImage()
 {
     const bool hasImage = model_.image().has_value();
     for (const char* name : {"exportToDesktop", "copyRedacted", "selectAllRegions", "chromeScrub", "fitToWindow"}) {
@@ -191,12 +191,12 @@ void EditorMenuBar::refreshImage()
     }
 }
 
-void EditorMenuBar::refreshSelection()
+void TarnveilCommands::refreshSelection()
 {
     item(QStringLiteral("deleteSelected"))->setEnabled(!model_.selection().empty());
 }
 
-void EditorMenuBar::refreshInspector()
+void TarnveilCommands::refreshInspector()
 {
     item(QStringLiteral("toggleInspector"))
         ->setText(model_.inspectorVisible() ? tr("Hide Inspector") : tr("Show Inspector"));

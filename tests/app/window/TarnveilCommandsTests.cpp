@@ -9,7 +9,7 @@
 
 #include "EditorWindowFixture.h"
 #include "canvas/RedactionCanvas.h"
-#include "window/EditorMenuBar.h"
+#include "window/TarnveilCommands.h"
 #include "window/RegionTreeView.h"
 
 namespace tarnveil::test {

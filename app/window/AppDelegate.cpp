@@ -1,4 +1,4 @@
-#include "window/ImageFileOpener.h"
+#include "window/AppDelegate.h"
 
 #include <cstdio>
 
@@ -10,7 +10,7 @@
 
 namespace tarnveil {
 
-bool ImageFileOpener::openFirst(EditorModel& model, const QStringList& files)
+bool AppDelegate::openFiles(EditorModel& model, const QStringList& files)
 {
     for (const QString& file : files) {
         const QString path = QFileInfo(file).absoluteFilePath();
