@@ -6,6 +6,7 @@
 # catalogues, qt6-translations-l10n holds Qt's own texts in the same languages, and
 # fonts-wqy-microhei draws Japanese, Korean and Chinese. xvfb, xdotool, x11-utils and
 # imagemagick run the application on a virtual display for scripts/screenshots.sh.
+# dpkg-dev builds the .deb; desktop-file-utils and appstream validate the desktop entry and the AppStream metadata.
 set -euo pipefail
 
 packages=(
@@ -18,6 +19,8 @@ packages=(
   libqt6svg6
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
   xvfb xdotool x11-utils imagemagick
+  dpkg-dev
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "shell/TarnveilApp.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QSystemTrayIcon>
@@ -22,6 +23,11 @@ TarnveilApp::TarnveilApp(EditorModel& model, TrayAvailable trayAvailable, QObjec
       window_(std::make_unique<EditorWindow>(model)),
       trayMenu_(std::make_unique<MenuBarContent>())
 {
+    QIcon icon;
+    for (const char* size : {"32x32", "64x64", "256x256"}) {
+        icon.addFile(QStringLiteral(":/app-icon/%1/apps/io.github.tarnveil.Tarnveil.png").arg(QLatin1String(size)));
+    }
+    QApplication::setWindowIcon(icon);
     window_->installEventFilter(this);
     connect(window_.get(), &EditorWindow::captureRequested, this, &TarnveilApp::captureRequested);
     connect(&model_, &EditorModel::showAboutChanged, this, &TarnveilApp::showAbout);

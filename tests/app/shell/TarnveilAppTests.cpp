@@ -102,6 +102,7 @@ TEST_F(TarnveilAppTest, WithATrayTheClosedWindowComesBackFromTheTrayMenu)
     settle();
     EXPECT_EQ(quit.count(), 0);
     EXPECT_FALSE(app->window().isVisible());
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
 
     QStringList titles;
     for (QAction* entry : app->trayMenu().actions()) {
