@@ -576,11 +576,15 @@ std::shared_ptr<const TolerantTwin> apiKey()
                                 tokenDashSet + "+){0,2}";
     // With two stray separators, the pieces after them must look machine-made.
     const auto accepts = [](std::string_view candidate) {
-        std::string joined(candidate);
-        for (const char* dash : {" - ", " -", "- "}) {
-            for (std::size_t at = joined.find(dash); at != std::string::npos; at = joined.find(dash)) {
-                joined.replace(at, std::string_view(dash).size(), "-");
-            }
+        // Every dash with a stray space on either side (or both) becomes a bare dash.
+        std::string joined;
+        for (std::size_t at = 0; at < candidate.size();) {
+            const std::string_view rest = candidate.substr(at);
+            const bool spacedBoth = rest.starts_with(" - ");
+            const bool spacedOne = rest.starts_with(" -") || rest.starts_with("- ");
+            const std::size_t dashed = spacedBoth ? 3 : spacedOne ? 2 : 0;
+            joined += dashed > 0 ? '-' : candidate[at];
+            at += std::max<std::size_t>(dashed, 1);
         }
         const auto spaces = std::count(joined.begin(), joined.end(), ' ');
         return atLeast(23)(candidate) && (spaces <= 1 || piecesLookMachineMade(joined));
