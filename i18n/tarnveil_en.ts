@@ -6,7 +6,7 @@
     <message>
         <source>System</source>
         <extracomment>Language picker: follow the device&apos;s own language setting rather than overriding it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
 </context>
 <context>
@@ -14,22 +14,22 @@
     <message>
         <source>Menu Bar</source>
         <extracomment>The macOS menu bar at the top of the screen. Use Apple&apos;s own term for this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menu Bar</translation>
     </message>
     <message>
         <source>Dock</source>
         <extracomment>The macOS Dock. Apple keeps this name in most languages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dock</translation>
     </message>
     <message>
         <source>Browser Bar</source>
         <extracomment>A web browser&apos;s address/toolbar area, which may contain identifying URLs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Browser Bar</translation>
     </message>
     <message>
         <source>Title Bar</source>
         <extracomment>The title bar of a window, which often shows a path or hostname.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Title Bar</translation>
     </message>
 </context>
 <context>
@@ -37,95 +37,95 @@
     <message>
         <source>Paste a screenshot to begin  (Ctrl+V)</source>
         <extracomment>Shown before any image is loaded. Two spaces before the parenthesis.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paste a screenshot to begin  (Ctrl+V)</translation>
     </message>
     <message>
         <source>No image on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>No image on the clipboard</translation>
     </message>
     <message>
         <source>Select an area to capture…</source>
         <extracomment>Shown while the user picks the screen area to capture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Select an area to capture…</translation>
     </message>
     <message>
         <source>Capture cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture cancelled</translation>
     </message>
     <message>
         <source>No detections — review manually before exporting</source>
-        <translation type="unfinished"></translation>
+        <translation>No detections — review manually before exporting</translation>
     </message>
     <message>
         <source>1 detection · %1</source>
         <extracomment>%1 is the name of the redaction profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 detection · %1</translation>
     </message>
     <message>
         <source>%1 detections · %2</source>
         <extracomment>%1 is the number of detections (2 or more), %2 the name of the redaction profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 detections · %2</translation>
     </message>
     <message>
         <source>Nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to export</translation>
     </message>
     <message>
         <source>Burning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Burning…</translation>
     </message>
     <message>
         <source>Burning 1 region…</source>
-        <translation type="unfinished"></translation>
+        <translation>Burning 1 region…</translation>
     </message>
     <message>
         <source>Burning %1 regions…</source>
         <extracomment>%1 is the number of regions (0, 2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Burning %1 regions…</translation>
     </message>
     <message>
         <source>Mapping exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapping exported</translation>
     </message>
     <message>
         <source>New session — pseudonyms reset</source>
-        <translation type="unfinished"></translation>
+        <translation>New session — pseudonyms reset</translation>
     </message>
     <message>
         <source>Redacted image copied to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Redacted image copied to clipboard</translation>
     </message>
     <message>
         <source>Clipboard copy failed — please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipboard copy failed — please try again.</translation>
     </message>
     <message>
         <source>Automatic detection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic detection failed</translation>
     </message>
     <message>
         <source>Review every sensitive area manually. Export the current manual redactions?</source>
-        <translation type="unfinished"></translation>
+        <translation>Review every sensitive area manually. Export the current manual redactions?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Export reviewed image</source>
-        <translation type="unfinished"></translation>
+        <translation>Export reviewed image</translation>
     </message>
     <message>
         <source>Apply a reversible style to a secret?</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply a reversible style to a secret?</translation>
     </message>
     <message>
         <source>Blur and pixelate are reversible. Depixelation attacks can recover short secrets. Solid fill is safer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blur and pixelate are reversible. Depixelation attacks can recover short secrets. Solid fill is safer.</translation>
     </message>
     <message>
         <source>Apply Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply Anyway</translation>
     </message>
 </context>
 <context>
@@ -133,34 +133,34 @@
     <message>
         <source>Add “%1” to allowlist</source>
         <extracomment>%1 is the matched value, cut to 16 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Add “%1” to allowlist</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Solid</translation>
     </message>
     <message>
         <source>Labeled</source>
-        <translation type="unfinished"></translation>
+        <translation>Labeled</translation>
     </message>
     <message>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Blur</translation>
     </message>
     <message>
         <source>Pixelate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixelate</translation>
     </message>
 </context>
 <context>
     <name>QtEditorPlatform</name>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG image (*.png)</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Comma-separated values (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -168,127 +168,28 @@
     <message>
         <source>About Tarnveil</source>
         <extracomment>Title of the about window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>About Tarnveil</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number, such as 1.1.1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Destructive screenshot redaction. 100% offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Destructive screenshot redaction. 100% offline.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Check for Updates…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tarnveil::EditorMenuBar</name>
-    <message>
-        <source>Open Image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Image…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Capture Screenshot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paste Screenshot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export to Desktop &amp;&amp; Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy Redacted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select All Regions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Redact</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chrome Scrub</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fit to Window</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New Session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export Mapping…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Tarnveil</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hide Inspector</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -296,272 +197,374 @@
     <message>
         <source>Daylight</source>
         <extracomment>Name of a light colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daylight</translation>
     </message>
     <message>
         <source>Hacker</source>
         <extracomment>Name of a green-on-black terminal-style colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hacker</translation>
     </message>
     <message>
         <source>Midnight</source>
         <extracomment>Name of a dark colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Midnight</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolbar</translation>
     </message>
     <message>
         <source>Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture</translation>
     </message>
     <message>
         <source>Capture a region of the screen (Ctrl+Shift+2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture a region of the screen (Ctrl+Shift+2)</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste</translation>
     </message>
     <message>
         <source>Paste screenshot and run the pipeline (Ctrl+V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste screenshot and run the pipeline (Ctrl+V)</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <source>Chrome Scrub</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrome Scrub</translation>
     </message>
     <message>
         <source>Add a heuristic strip over UI chrome</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a heuristic strip over UI chrome</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom Out</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit</translation>
     </message>
     <message>
         <source>Fit (Ctrl+0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit (Ctrl+0)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom In</translation>
     </message>
     <message>
         <source>BURN</source>
-        <translation type="unfinished"></translation>
+        <translation>BURN</translation>
     </message>
     <message>
         <source>Burn and export</source>
-        <translation type="unfinished"></translation>
+        <translation>Burn and export</translation>
     </message>
     <message>
         <source>Burn the redactions into the pixels and export (Ctrl+Shift+E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Burn the redactions into the pixels and export (Ctrl+Shift+E)</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Appearance</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Theme</translation>
     </message>
     <message>
         <source>Toggle Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Toggle Inspector</translation>
     </message>
     <message>
         <source>Toggle inspector (Ctrl+Alt+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Toggle inspector (Ctrl+Alt+I)</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::EmptyStateView</name>
     <message>
         <source>awaiting input</source>
-        <translation type="unfinished"></translation>
+        <translation>awaiting input</translation>
     </message>
     <message>
         <source>Ctrl+Shift+2 to capture  ·  Ctrl+V to paste  ·  or drop a screenshot</source>
         <extracomment>Two spaces on each side of each middle dot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+2 to capture  ·  Ctrl+V to paste  ·  or drop a screenshot</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::InspectorView</name>
     <message>
         <source>No selection</source>
-        <translation type="unfinished"></translation>
+        <translation>No selection</translation>
     </message>
     <message>
         <source>Select a region on the canvas.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> regions selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a region on the canvas.</translation>
     </message>
     <message>
         <source>Press 1–4 to set the style of all selected regions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Press 1–4 to set the style of all selected regions.</translation>
+    </message>
+    <message>
+        <source>%1 regions selected</source>
+        <extracomment>%1 is the number of selected regions (2 or more).</extracomment>
+        <translation>%1 regions selected</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::MenuBarContent</name>
     <message>
         <source>Capture Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture Region</translation>
     </message>
     <message>
         <source>Paste from Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste from Clipboard</translation>
     </message>
     <message>
         <source>Show Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Tarnveil</translation>
     </message>
     <message>
         <source>Quit Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit Tarnveil</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::RegionForm</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Black</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>White</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grey</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour</translation>
     </message>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Match</translation>
     </message>
     <message>
         <source>Manual region</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual region</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Detector</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Severity</translation>
     </message>
     <message>
         <source>Pseudonym</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudonym</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Reversible — not safe for secrets. Use for faces and screenshots only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reversible — not safe for secrets. Use for faces and screenshots only.</translation>
     </message>
     <message>
         <source>Protect (never redact inside)</source>
-        <translation type="unfinished"></translation>
+        <translation>Protect (never redact inside)</translation>
     </message>
     <message>
         <source>Allowlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Allowlist</translation>
     </message>
     <message>
         <source>Never redact this value again</source>
-        <translation type="unfinished"></translation>
+        <translation>Never redact this value again</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Hide</translation>
     </message>
     <message>
         <source>Reveal</source>
-        <translation type="unfinished"></translation>
+        <translation>Reveal</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Secret</translation>
     </message>
     <message>
         <source>Identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifier</translation>
     </message>
     <message>
         <source>Contextual</source>
-        <translation type="unfinished"></translation>
+        <translation>Contextual</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::RegionListView</name>
     <message>
         <source>REGIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>REGIONS</translation>
     </message>
     <message>
         <source>No regions yet</source>
-        <translation type="unfinished"></translation>
+        <translation>No regions yet</translation>
     </message>
     <message>
         <source>No image</source>
-        <translation type="unfinished"></translation>
+        <translation>No image</translation>
     </message>
     <message>
         <source>Drag on the canvas to add one</source>
-        <translation type="unfinished"></translation>
+        <translation>Drag on the canvas to add one</translation>
     </message>
     <message>
         <source>Paste a screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste a screenshot</translation>
     </message>
     <message>
         <source>%1 regions</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the number of regions in the list.</extracomment>
+        <translation>%1 regions</translation>
     </message>
     <message>
         <source>Manual / chrome</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual / chrome</translation>
     </message>
     <message>
-        <source>Remove all </source>
-        <translation type="unfinished"></translation>
+        <source>Remove all %1</source>
+        <extracomment>%1 is the name of a detection category, such as Secret.</extracomment>
+        <translation>Remove all %1</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::StatusBarView</name>
     <message>
         <source>[space] preview   [1-4] style   [alt] protect</source>
-        <translation type="unfinished"></translation>
+        <translation>[space] preview   [1-4] style   [alt] protect</translation>
+    </message>
+</context>
+<context>
+    <name>tarnveil::TarnveilCommands</name>
+    <message>
+        <source>Open Image</source>
+        <translation>Open Image</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Open Image…</source>
+        <translation>Open Image…</translation>
+    </message>
+    <message>
+        <source>Capture Screenshot</source>
+        <translation>Capture Screenshot</translation>
+    </message>
+    <message>
+        <source>Paste Screenshot</source>
+        <translation>Paste Screenshot</translation>
+    </message>
+    <message>
+        <source>Export to Desktop &amp;&amp; Copy</source>
+        <translation>Export to Desktop &amp;&amp; Copy</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Copy Redacted</source>
+        <translation>Copy Redacted</translation>
+    </message>
+    <message>
+        <source>Select All Regions</source>
+        <translation>Select All Regions</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Delete Selected</translation>
+    </message>
+    <message>
+        <source>&amp;Redact</source>
+        <translation>&amp;Redact</translation>
+    </message>
+    <message>
+        <source>Chrome Scrub</source>
+        <translation>Chrome Scrub</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>Fit to Window</translation>
+    </message>
+    <message>
+        <source>&amp;Session</source>
+        <translation>&amp;Session</translation>
+    </message>
+    <message>
+        <source>New Session</source>
+        <translation>New Session</translation>
+    </message>
+    <message>
+        <source>Export Mapping…</source>
+        <translation>Export Mapping…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>About Tarnveil</source>
+        <translation>About Tarnveil</translation>
+    </message>
+    <message>
+        <source>Hide Inspector</source>
+        <translation>Hide Inspector</translation>
+    </message>
+    <message>
+        <source>Show Inspector</source>
+        <translation>Show Inspector</translation>
     </message>
 </context>
 </TS>

@@ -193,105 +193,6 @@
     </message>
 </context>
 <context>
-    <name>tarnveil::EditorMenuBar</name>
-    <message>
-        <source>Open Image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Image…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Capture Screenshot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paste Screenshot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export to Desktop &amp;&amp; Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy Redacted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select All Regions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Redact</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chrome Scrub</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fit to Window</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New Session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export Mapping…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Tarnveil</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hide Inspector</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show Inspector</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>tarnveil::EditorToolBar</name>
     <message>
         <source>Daylight</source>
@@ -408,11 +309,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> regions selected</source>
+        <source>Press 1–4 to set the style of all selected regions.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Press 1–4 to set the style of all selected regions.</source>
+        <source>%1 regions selected</source>
+        <extracomment>%1 is the number of selected regions (2 or more).</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -546,6 +448,7 @@
     </message>
     <message>
         <source>%1 regions</source>
+        <extracomment>%1 is the number of regions in the list.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -553,7 +456,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Remove all </source>
+        <source>Remove all %1</source>
+        <extracomment>%1 is the name of a detection category, such as Secret.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -561,6 +465,105 @@
     <name>tarnveil::StatusBarView</name>
     <message>
         <source>[space] preview   [1-4] style   [alt] protect</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarnveil::TarnveilCommands</name>
+    <message>
+        <source>Open Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Image…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Screenshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste Screenshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to Desktop &amp;&amp; Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Redacted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All Regions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chrome Scrub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Mapping…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Tarnveil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide Inspector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Inspector</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

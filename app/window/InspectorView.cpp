@@ -54,7 +54,8 @@ void InspectorView::refresh()
     noSelection_->setTexts(tr("No selection"), tr("Select a region on the canvas."));
     if (selection.size() >= 2) {
         state_ = State::severalRegions;
-        severalSelected_->setTexts(QString::number(selection.size()) + tr(" regions selected"),
+        //: %1 is the number of selected regions (2 or more).
+        severalSelected_->setTexts(tr("%1 regions selected").arg(selection.size()),
                                    tr("Press 1–4 to set the style of all selected regions."));
         stack_->setCurrentWidget(severalSelected_);
         return;

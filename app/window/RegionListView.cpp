@@ -143,6 +143,7 @@ void RegionListView::refreshRegions()
 {
     const std::size_t count = model_.regions().size();
     count_->setText(QString::number(count));
+    //: %1 is the number of regions in the list.
     count_->setAccessibleName(tr("%1 regions").arg(count));
     stack_->setCurrentIndex(count == 0 ? 0 : 1);
 
@@ -224,7 +225,8 @@ QMenu* RegionListView::makeContextMenu(const QModelIndex& index)
     }
     const DetectionCategory category = *group->category;
     auto* menu = new QMenu(this);
-    QAction* removeAll = menu->addAction(tr("Remove all ") + group->title);
+    //: %1 is the name of a detection category, such as Secret.
+    QAction* removeAll = menu->addAction(tr("Remove all %1").arg(group->title));
     removeAll->setObjectName(QStringLiteral("removeAll"));
     connect(removeAll, &QAction::triggered, this, [this, category] { model_.removeRegions(category); });
     return menu;
