@@ -6,7 +6,7 @@
     <message>
         <source>System</source>
         <extracomment>Language picker: follow the device&apos;s own language setting rather than overriding it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
 </context>
 <context>
@@ -14,22 +14,22 @@
     <message>
         <source>Menu Bar</source>
         <extracomment>The macOS menu bar at the top of the screen. Use Apple&apos;s own term for this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra de menús</translation>
     </message>
     <message>
         <source>Dock</source>
         <extracomment>The macOS Dock. Apple keeps this name in most languages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dock</translation>
     </message>
     <message>
         <source>Browser Bar</source>
         <extracomment>A web browser&apos;s address/toolbar area, which may contain identifying URLs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra del navegador</translation>
     </message>
     <message>
         <source>Title Bar</source>
         <extracomment>The title bar of a window, which often shows a path or hostname.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra de título</translation>
     </message>
 </context>
 <context>
@@ -37,95 +37,95 @@
     <message>
         <source>Paste a screenshot to begin  (Ctrl+V)</source>
         <extracomment>Shown before any image is loaded. Two spaces before the parenthesis.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pega una captura para empezar  (Ctrl+V)</translation>
     </message>
     <message>
         <source>No image on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay imagen en el portapapeles</translation>
     </message>
     <message>
         <source>Select an area to capture…</source>
         <extracomment>Shown while the user picks the screen area to capture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona un área para capturar…</translation>
     </message>
     <message>
         <source>Capture cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura cancelada</translation>
     </message>
     <message>
         <source>No detections — review manually before exporting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin detecciones — revisa manualmente antes de exportar</translation>
     </message>
     <message>
         <source>1 detection · %1</source>
         <extracomment>%1 is the name of the redaction profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 detección · %1</translation>
     </message>
     <message>
         <source>%1 detections · %2</source>
         <extracomment>%1 is the number of detections (2 or more), %2 the name of the redaction profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 detecciones · %2</translation>
     </message>
     <message>
         <source>Nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que exportar</translation>
     </message>
     <message>
         <source>Burning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Quemando…</translation>
     </message>
     <message>
         <source>Burning 1 region…</source>
-        <translation type="unfinished"></translation>
+        <translation>Quemando 1 región…</translation>
     </message>
     <message>
         <source>Burning %1 regions…</source>
         <extracomment>%1 is the number of regions (0, 2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quemando %1 regiones…</translation>
     </message>
     <message>
         <source>Mapping exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapeo exportado</translation>
     </message>
     <message>
         <source>New session — pseudonyms reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva sesión — seudónimos restablecidos</translation>
     </message>
     <message>
         <source>Redacted image copied to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen censurada copiada al portapapeles</translation>
     </message>
     <message>
         <source>Clipboard copy failed — please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar al portapapeles — inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Automatic detection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la detección automática</translation>
     </message>
     <message>
         <source>Review every sensitive area manually. Export the current manual redactions?</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisa manualmente cada área sensible. ¿Exportar las censuras manuales actuales?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Export reviewed image</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen revisada</translation>
     </message>
     <message>
         <source>Apply a reversible style to a secret?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Aplicar un estilo reversible a un secreto?</translation>
     </message>
     <message>
         <source>Blur and pixelate are reversible. Depixelation attacks can recover short secrets. Solid fill is safer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El desenfoque y el pixelado son reversibles. Los ataques de despixelado pueden recuperar secretos cortos. El relleno sólido es más seguro.</translation>
     </message>
     <message>
         <source>Apply Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar de todos modos</translation>
     </message>
 </context>
 <context>
@@ -133,34 +133,34 @@
     <message>
         <source>Add “%1” to allowlist</source>
         <extracomment>%1 is the matched value, cut to 16 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Agregar “%1” a la lista de permitidos</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido</translation>
     </message>
     <message>
         <source>Labeled</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetado</translation>
     </message>
     <message>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenfoque</translation>
     </message>
     <message>
         <source>Pixelate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixelado</translation>
     </message>
 </context>
 <context>
     <name>QtEditorPlatform</name>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores separados por comas (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -168,28 +168,28 @@
     <message>
         <source>About Tarnveil</source>
         <extracomment>Title of the about window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tarnveil</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number, such as 1.1.1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Destructive screenshot redaction. 100% offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Censura destructiva de capturas. 100% sin conexión.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -197,374 +197,374 @@
     <message>
         <source>Daylight</source>
         <extracomment>Name of a light colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diurno</translation>
     </message>
     <message>
         <source>Hacker</source>
         <extracomment>Name of a green-on-black terminal-style colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hacker</translation>
     </message>
     <message>
         <source>Midnight</source>
         <extracomment>Name of a dark colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Medianoche</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar</translation>
     </message>
     <message>
         <source>Capture a region of the screen (Ctrl+Shift+2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar una región de la pantalla (Ctrl+Shift+2)</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Paste screenshot and run the pipeline (Ctrl+V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar captura y ejecutar la detección (Ctrl+V)</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>Chrome Scrub</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar barras</translation>
     </message>
     <message>
         <source>Add a heuristic strip over UI chrome</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar una franja heurística sobre la interfaz</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <source>Fit (Ctrl+0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar (Ctrl+0)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>BURN</source>
-        <translation type="unfinished"></translation>
+        <translation>QUEMAR</translation>
     </message>
     <message>
         <source>Burn and export</source>
-        <translation type="unfinished"></translation>
+        <translation>Quemar y exportar</translation>
     </message>
     <message>
         <source>Burn the redactions into the pixels and export (Ctrl+Shift+E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quemar las censuras en los píxeles y exportar (Ctrl+Shift+E)</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Toggle Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternar inspector</translation>
     </message>
     <message>
         <source>Toggle inspector (Ctrl+Alt+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternar inspector (Ctrl+Alt+I)</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::EmptyStateView</name>
     <message>
         <source>awaiting input</source>
-        <translation type="unfinished"></translation>
+        <translation>esperando entrada</translation>
     </message>
     <message>
         <source>Ctrl+Shift+2 to capture  ·  Ctrl+V to paste  ·  or drop a screenshot</source>
         <extracomment>Two spaces on each side of each middle dot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+2 para capturar  ·  Ctrl+V para pegar  ·  o suelta una captura</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::InspectorView</name>
     <message>
         <source>No selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin selección</translation>
     </message>
     <message>
         <source>Select a region on the canvas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona una región en el lienzo.</translation>
     </message>
     <message>
         <source>Press 1–4 to set the style of all selected regions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presiona 1–4 para cambiar el estilo de las regiones seleccionadas.</translation>
     </message>
     <message>
         <source>%1 regions selected</source>
         <extracomment>%1 is the number of selected regions (2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 regiones seleccionadas</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::MenuBarContent</name>
     <message>
         <source>Capture Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar región</translation>
     </message>
     <message>
         <source>Paste from Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar del portapapeles</translation>
     </message>
     <message>
         <source>Show Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar Tarnveil</translation>
     </message>
     <message>
         <source>Quit Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Tarnveil</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::RegionForm</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Relleno</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencia</translation>
     </message>
     <message>
         <source>Manual region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región manual</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Detector</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravedad</translation>
     </message>
     <message>
         <source>Pseudonym</source>
-        <translation type="unfinished"></translation>
+        <translation>Seudónimo</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Reversible — not safe for secrets. Use for faces and screenshots only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reversible — no es seguro para secretos. Úsalo solo para rostros y capturas de pantalla.</translation>
     </message>
     <message>
         <source>Protect (never redact inside)</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger (nunca censurar dentro)</translation>
     </message>
     <message>
         <source>Allowlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de permitidos</translation>
     </message>
     <message>
         <source>Never redact this value again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a censurar este valor</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Reveal</source>
-        <translation type="unfinished"></translation>
+        <translation>Revelar</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Secreto</translation>
     </message>
     <message>
         <source>Identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificador</translation>
     </message>
     <message>
         <source>Contextual</source>
-        <translation type="unfinished"></translation>
+        <translation>Contextual</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::RegionListView</name>
     <message>
         <source>REGIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>REGIONES</translation>
     </message>
     <message>
         <source>No regions yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay regiones</translation>
     </message>
     <message>
         <source>No image</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin imagen</translation>
     </message>
     <message>
         <source>Drag on the canvas to add one</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastra sobre el lienzo para agregar una</translation>
     </message>
     <message>
         <source>Paste a screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pega una captura</translation>
     </message>
     <message>
         <source>%1 regions</source>
         <extracomment>%1 is the number of regions in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 regiones</translation>
     </message>
     <message>
         <source>Manual / chrome</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual / barras</translation>
     </message>
     <message>
         <source>Remove all %1</source>
         <extracomment>%1 is the name of a detection category, such as Secret.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todos: %1</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::StatusBarView</name>
     <message>
         <source>[space] preview   [1-4] style   [alt] protect</source>
-        <translation type="unfinished"></translation>
+        <translation>[espacio] vista previa   [1-4] estilo   [alt] proteger</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::TarnveilCommands</name>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir imagen</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Open Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir imagen…</translation>
     </message>
     <message>
         <source>Capture Screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar pantalla</translation>
     </message>
     <message>
         <source>Paste Screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar captura</translation>
     </message>
     <message>
         <source>Export to Desktop &amp;&amp; Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar al escritorio &amp;&amp; copiar</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Copy Redacted</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagen censurada</translation>
     </message>
     <message>
         <source>Select All Regions</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todas las regiones</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar selección</translation>
     </message>
     <message>
         <source>&amp;Redact</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Censurar</translation>
     </message>
     <message>
         <source>Chrome Scrub</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar barras</translation>
     </message>
     <message>
         <source>Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la ventana</translation>
     </message>
     <message>
         <source>&amp;Session</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sesión</translation>
     </message>
     <message>
         <source>New Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva sesión</translation>
     </message>
     <message>
         <source>Export Mapping…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar mapeo…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>About Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tarnveil</translation>
     </message>
     <message>
         <source>Hide Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar inspector</translation>
     </message>
     <message>
         <source>Show Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar inspector</translation>
     </message>
 </context>
 </TS>

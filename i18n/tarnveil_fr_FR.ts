@@ -6,7 +6,7 @@
     <message>
         <source>System</source>
         <extracomment>Language picker: follow the device&apos;s own language setting rather than overriding it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
 </context>
 <context>
@@ -14,22 +14,22 @@
     <message>
         <source>Menu Bar</source>
         <extracomment>The macOS menu bar at the top of the screen. Use Apple&apos;s own term for this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barre des menus</translation>
     </message>
     <message>
         <source>Dock</source>
         <extracomment>The macOS Dock. Apple keeps this name in most languages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dock</translation>
     </message>
     <message>
         <source>Browser Bar</source>
         <extracomment>A web browser&apos;s address/toolbar area, which may contain identifying URLs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barre du navigateur</translation>
     </message>
     <message>
         <source>Title Bar</source>
         <extracomment>The title bar of a window, which often shows a path or hostname.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barre de titre</translation>
     </message>
 </context>
 <context>
@@ -37,95 +37,95 @@
     <message>
         <source>Paste a screenshot to begin  (Ctrl+V)</source>
         <extracomment>Shown before any image is loaded. Two spaces before the parenthesis.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Collez une capture d’écran pour commencer  (Ctrl+V)</translation>
     </message>
     <message>
         <source>No image on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image dans le presse-papiers</translation>
     </message>
     <message>
         <source>Select an area to capture…</source>
         <extracomment>Shown while the user picks the screen area to capture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une zone à capturer…</translation>
     </message>
     <message>
         <source>Capture cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture annulée</translation>
     </message>
     <message>
         <source>No detections — review manually before exporting</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune détection — vérifiez manuellement avant d’exporter</translation>
     </message>
     <message>
         <source>1 detection · %1</source>
         <extracomment>%1 is the name of the redaction profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 détection · %1</translation>
     </message>
     <message>
         <source>%1 detections · %2</source>
         <extracomment>%1 is the number of detections (2 or more), %2 the name of the redaction profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 détections · %2</translation>
     </message>
     <message>
         <source>Nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à exporter</translation>
     </message>
     <message>
         <source>Burning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravure…</translation>
     </message>
     <message>
         <source>Burning 1 region…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravure d’une zone…</translation>
     </message>
     <message>
         <source>Burning %1 regions…</source>
         <extracomment>%1 is the number of regions (0, 2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gravure de %1 zones…</translation>
     </message>
     <message>
         <source>Mapping exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondances exportées</translation>
     </message>
     <message>
         <source>New session — pseudonyms reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle session — pseudonymes réinitialisés</translation>
     </message>
     <message>
         <source>Redacted image copied to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Image caviardée copiée dans le presse-papiers</translation>
     </message>
     <message>
         <source>Clipboard copy failed — please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la copie dans le presse-papiers — veuillez réessayer.</translation>
     </message>
     <message>
         <source>Automatic detection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la détection automatique</translation>
     </message>
     <message>
         <source>Review every sensitive area manually. Export the current manual redactions?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez manuellement chaque zone sensible. Exporter les caviardages manuels actuels&#x202f;?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Export reviewed image</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l’image vérifiée</translation>
     </message>
     <message>
         <source>Apply a reversible style to a secret?</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un style réversible à un secret&#x202f;?</translation>
     </message>
     <message>
         <source>Blur and pixelate are reversible. Depixelation attacks can recover short secrets. Solid fill is safer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flou et la pixellisation sont réversibles. Les attaques de dépixellisation peuvent retrouver des secrets courts. Le remplissage uni est plus sûr.</translation>
     </message>
     <message>
         <source>Apply Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer quand même</translation>
     </message>
 </context>
 <context>
@@ -133,34 +133,34 @@
     <message>
         <source>Add “%1” to allowlist</source>
         <extracomment>%1 is the matched value, cut to 16 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter «&#x202f;%1&#x202f;» à la liste d’autorisation</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Uni</translation>
     </message>
     <message>
         <source>Labeled</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiqueté</translation>
     </message>
     <message>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Flou</translation>
     </message>
     <message>
         <source>Pixelate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixellisé</translation>
     </message>
 </context>
 <context>
     <name>QtEditorPlatform</name>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -168,28 +168,28 @@
     <message>
         <source>About Tarnveil</source>
         <extracomment>Title of the about window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tarnveil</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number, such as 1.1.1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Destructive screenshot redaction. 100% offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caviardage destructif de captures d’écran. 100&#x202f;% hors ligne.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -197,374 +197,374 @@
     <message>
         <source>Daylight</source>
         <extracomment>Name of a light colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Hacker</source>
         <extracomment>Name of a green-on-black terminal-style colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hacker</translation>
     </message>
     <message>
         <source>Midnight</source>
         <extracomment>Name of a dark colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minuit</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturer</translation>
     </message>
     <message>
         <source>Capture a region of the screen (Ctrl+Shift+2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturer une zone de l’écran (Ctrl+Shift+2)</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Paste screenshot and run the pipeline (Ctrl+V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller une capture d’écran et lancer le traitement (Ctrl+V)</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Chrome Scrub</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyage UI</translation>
     </message>
     <message>
         <source>Add a heuristic strip over UI chrome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une bande heuristique sur les éléments d’interface</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster</translation>
     </message>
     <message>
         <source>Fit (Ctrl+0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster (Ctrl+0)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>BURN</source>
-        <translation type="unfinished"></translation>
+        <translation>GRAVER</translation>
     </message>
     <message>
         <source>Burn and export</source>
-        <translation type="unfinished"></translation>
+        <translation>Graver et exporter</translation>
     </message>
     <message>
         <source>Burn the redactions into the pixels and export (Ctrl+Shift+E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Graver les caviardages dans les pixels et exporter (Ctrl+Shift+E)</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Toggle Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Basculer l’inspecteur</translation>
     </message>
     <message>
         <source>Toggle inspector (Ctrl+Alt+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer l’inspecteur (Ctrl+Alt+I)</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::EmptyStateView</name>
     <message>
         <source>awaiting input</source>
-        <translation type="unfinished"></translation>
+        <translation>en attente d’entrée</translation>
     </message>
     <message>
         <source>Ctrl+Shift+2 to capture  ·  Ctrl+V to paste  ·  or drop a screenshot</source>
         <extracomment>Two spaces on each side of each middle dot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+2 pour capturer  ·  Ctrl+V pour coller  ·  ou déposez une capture</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::InspectorView</name>
     <message>
         <source>No selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sélection</translation>
     </message>
     <message>
         <source>Select a region on the canvas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une zone sur le canevas.</translation>
     </message>
     <message>
         <source>Press 1–4 to set the style of all selected regions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur 1–4 pour définir le style de toutes les zones sélectionnées.</translation>
     </message>
     <message>
         <source>%1 regions selected</source>
         <extracomment>%1 is the number of selected regions (2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zones sélectionnées</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::MenuBarContent</name>
     <message>
         <source>Capture Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturer une zone</translation>
     </message>
     <message>
         <source>Paste from Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller depuis le presse-papiers</translation>
     </message>
     <message>
         <source>Show Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher Tarnveil</translation>
     </message>
     <message>
         <source>Quit Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Tarnveil</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::RegionForm</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissage</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondance</translation>
     </message>
     <message>
         <source>Manual region</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone manuelle</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Détecteur</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravité</translation>
     </message>
     <message>
         <source>Pseudonym</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudonyme</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Reversible — not safe for secrets. Use for faces and screenshots only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réversible — non sûr pour les secrets. À utiliser uniquement pour les visages et les captures d’écran.</translation>
     </message>
     <message>
         <source>Protect (never redact inside)</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger (ne jamais caviarder à l’intérieur)</translation>
     </message>
     <message>
         <source>Allowlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste d’autorisation</translation>
     </message>
     <message>
         <source>Never redact this value again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus jamais caviarder cette valeur</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>Reveal</source>
-        <translation type="unfinished"></translation>
+        <translation>Révéler</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Secret</translation>
     </message>
     <message>
         <source>Identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant</translation>
     </message>
     <message>
         <source>Contextual</source>
-        <translation type="unfinished"></translation>
+        <translation>Contextuel</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::RegionListView</name>
     <message>
         <source>REGIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>ZONES</translation>
     </message>
     <message>
         <source>No regions yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune zone pour l’instant</translation>
     </message>
     <message>
         <source>No image</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image</translation>
     </message>
     <message>
         <source>Drag on the canvas to add one</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser sur le canevas pour en ajouter une</translation>
     </message>
     <message>
         <source>Paste a screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Collez une capture d’écran</translation>
     </message>
     <message>
         <source>%1 regions</source>
         <extracomment>%1 is the number of regions in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zones</translation>
     </message>
     <message>
         <source>Manual / chrome</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel / interface</translation>
     </message>
     <message>
         <source>Remove all %1</source>
         <extracomment>%1 is the name of a detection category, such as Secret.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tout supprimer&#x202f;: %1</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::StatusBarView</name>
     <message>
         <source>[space] preview   [1-4] style   [alt] protect</source>
-        <translation type="unfinished"></translation>
+        <translation>[espace] aperçu   [1-4] style   [alt] protéger</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::TarnveilCommands</name>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une image</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Open Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une image…</translation>
     </message>
     <message>
         <source>Capture Screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturer l’écran</translation>
     </message>
     <message>
         <source>Paste Screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller une capture</translation>
     </message>
     <message>
         <source>Export to Desktop &amp;&amp; Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter sur le Bureau &amp;&amp; copier</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire</translation>
     </message>
     <message>
         <source>Copy Redacted</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l’image caviardée</translation>
     </message>
     <message>
         <source>Select All Regions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner toutes les zones</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la sélection</translation>
     </message>
     <message>
         <source>&amp;Redact</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Caviardage</translation>
     </message>
     <message>
         <source>Chrome Scrub</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyage UI</translation>
     </message>
     <message>
         <source>Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Session</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Session</translation>
     </message>
     <message>
         <source>New Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle session</translation>
     </message>
     <message>
         <source>Export Mapping…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les correspondances…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>About Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tarnveil</translation>
     </message>
     <message>
         <source>Hide Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer l’inspecteur</translation>
     </message>
     <message>
         <source>Show Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’inspecteur</translation>
     </message>
 </context>
 </TS>

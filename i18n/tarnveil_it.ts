@@ -6,7 +6,7 @@
     <message>
         <source>System</source>
         <extracomment>Language picker: follow the device&apos;s own language setting rather than overriding it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
 </context>
 <context>
@@ -14,22 +14,22 @@
     <message>
         <source>Menu Bar</source>
         <extracomment>The macOS menu bar at the top of the screen. Use Apple&apos;s own term for this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra dei menu</translation>
     </message>
     <message>
         <source>Dock</source>
         <extracomment>The macOS Dock. Apple keeps this name in most languages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dock</translation>
     </message>
     <message>
         <source>Browser Bar</source>
         <extracomment>A web browser&apos;s address/toolbar area, which may contain identifying URLs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra del browser</translation>
     </message>
     <message>
         <source>Title Bar</source>
         <extracomment>The title bar of a window, which often shows a path or hostname.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra del titolo</translation>
     </message>
 </context>
 <context>
@@ -37,95 +37,95 @@
     <message>
         <source>Paste a screenshot to begin  (Ctrl+V)</source>
         <extracomment>Shown before any image is loaded. Two spaces before the parenthesis.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Incolla una schermata per iniziare  (Ctrl+V)</translation>
     </message>
     <message>
         <source>No image on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna immagine negli appunti</translation>
     </message>
     <message>
         <source>Select an area to capture…</source>
         <extracomment>Shown while the user picks the screen area to capture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona un’area da catturare…</translation>
     </message>
     <message>
         <source>Capture cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cattura annullata</translation>
     </message>
     <message>
         <source>No detections — review manually before exporting</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun rilevamento — controlla manualmente prima di esportare</translation>
     </message>
     <message>
         <source>1 detection · %1</source>
         <extracomment>%1 is the name of the redaction profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 rilevamento · %1</translation>
     </message>
     <message>
         <source>%1 detections · %2</source>
         <extracomment>%1 is the number of detections (2 or more), %2 the name of the redaction profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 rilevamenti · %2</translation>
     </message>
     <message>
         <source>Nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da esportare</translation>
     </message>
     <message>
         <source>Burning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Incisione…</translation>
     </message>
     <message>
         <source>Burning 1 region…</source>
-        <translation type="unfinished"></translation>
+        <translation>Incisione di 1 area…</translation>
     </message>
     <message>
         <source>Burning %1 regions…</source>
         <extracomment>%1 is the number of regions (0, 2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Incisione di %1 aree…</translation>
     </message>
     <message>
         <source>Mapping exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappatura esportata</translation>
     </message>
     <message>
         <source>New session — pseudonyms reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova sessione — pseudonimi azzerati</translation>
     </message>
     <message>
         <source>Redacted image copied to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine oscurata copiata negli appunti</translation>
     </message>
     <message>
         <source>Clipboard copy failed — please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia negli appunti non riuscita — riprova.</translation>
     </message>
     <message>
         <source>Automatic detection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevamento automatico non riuscito</translation>
     </message>
     <message>
         <source>Review every sensitive area manually. Export the current manual redactions?</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla manualmente ogni area sensibile. Esportare gli oscuramenti manuali attuali?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Export reviewed image</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta immagine controllata</translation>
     </message>
     <message>
         <source>Apply a reversible style to a secret?</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicare uno stile reversibile a un segreto?</translation>
     </message>
     <message>
         <source>Blur and pixelate are reversible. Depixelation attacks can recover short secrets. Solid fill is safer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocatura e pixelatura sono reversibili. Gli attacchi di depixelatura possono recuperare segreti brevi. Il riempimento pieno è più sicuro.</translation>
     </message>
     <message>
         <source>Apply Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica comunque</translation>
     </message>
 </context>
 <context>
@@ -133,34 +133,34 @@
     <message>
         <source>Add “%1” to allowlist</source>
         <extracomment>%1 is the matched value, cut to 16 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi «%1» all’elenco consentiti</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieno</translation>
     </message>
     <message>
         <source>Labeled</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichettato</translation>
     </message>
     <message>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocato</translation>
     </message>
     <message>
         <source>Pixelate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixelato</translation>
     </message>
 </context>
 <context>
     <name>QtEditorPlatform</name>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png)</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori separati da virgola (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -168,28 +168,28 @@
     <message>
         <source>About Tarnveil</source>
         <extracomment>Title of the about window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Tarnveil</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number, such as 1.1.1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>Destructive screenshot redaction. 100% offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuramento distruttivo di schermate. 100% offline.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla aggiornamenti…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -197,374 +197,374 @@
     <message>
         <source>Daylight</source>
         <extracomment>Name of a light colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Giorno</translation>
     </message>
     <message>
         <source>Hacker</source>
         <extracomment>Name of a green-on-black terminal-style colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hacker</translation>
     </message>
     <message>
         <source>Midnight</source>
         <extracomment>Name of a dark colour theme.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mezzanotte</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Cattura</translation>
     </message>
     <message>
         <source>Capture a region of the screen (Ctrl+Shift+2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cattura un’area dello schermo (Ctrl+Shift+2)</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>Paste screenshot and run the pipeline (Ctrl+V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla una schermata e avvia l’elaborazione (Ctrl+V)</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo</translation>
     </message>
     <message>
         <source>Chrome Scrub</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulizia UI</translation>
     </message>
     <message>
         <source>Add a heuristic strip over UI chrome</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi una striscia euristica sugli elementi dell’interfaccia</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta</translation>
     </message>
     <message>
         <source>Fit (Ctrl+0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta (Ctrl+0)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <source>BURN</source>
-        <translation type="unfinished"></translation>
+        <translation>INCIDI</translation>
     </message>
     <message>
         <source>Burn and export</source>
-        <translation type="unfinished"></translation>
+        <translation>Incidi ed esporta</translation>
     </message>
     <message>
         <source>Burn the redactions into the pixels and export (Ctrl+Shift+E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Incidi gli oscuramenti nei pixel ed esporta (Ctrl+Shift+E)</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspetto</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Toggle Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterna ispettore</translation>
     </message>
     <message>
         <source>Toggle inspector (Ctrl+Alt+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra/nascondi ispettore (Ctrl+Alt+I)</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::EmptyStateView</name>
     <message>
         <source>awaiting input</source>
-        <translation type="unfinished"></translation>
+        <translation>in attesa di input</translation>
     </message>
     <message>
         <source>Ctrl+Shift+2 to capture  ·  Ctrl+V to paste  ·  or drop a screenshot</source>
         <extracomment>Two spaces on each side of each middle dot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+2 per catturare  ·  Ctrl+V per incollare  ·  o trascina una schermata</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::InspectorView</name>
     <message>
         <source>No selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna selezione</translation>
     </message>
     <message>
         <source>Select a region on the canvas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona un’area sulla tela.</translation>
     </message>
     <message>
         <source>Press 1–4 to set the style of all selected regions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi 1–4 per impostare lo stile di tutte le aree selezionate.</translation>
     </message>
     <message>
         <source>%1 regions selected</source>
         <extracomment>%1 is the number of selected regions (2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 aree selezionate</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::MenuBarContent</name>
     <message>
         <source>Capture Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Cattura area</translation>
     </message>
     <message>
         <source>Paste from Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla dagli appunti</translation>
     </message>
     <message>
         <source>Show Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra Tarnveil</translation>
     </message>
     <message>
         <source>Quit Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da Tarnveil</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::RegionForm</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grigio</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempimento</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrispondenza</translation>
     </message>
     <message>
         <source>Manual region</source>
-        <translation type="unfinished"></translation>
+        <translation>Area manuale</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevatore</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravità</translation>
     </message>
     <message>
         <source>Pseudonym</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudonimo</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile</translation>
     </message>
     <message>
         <source>Reversible — not safe for secrets. Use for faces and screenshots only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reversibile — non sicuro per i segreti. Usare solo per volti e schermate.</translation>
     </message>
     <message>
         <source>Protect (never redact inside)</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteggi (non oscurare mai all’interno)</translation>
     </message>
     <message>
         <source>Allowlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco consentiti</translation>
     </message>
     <message>
         <source>Never redact this value again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non oscurare più questo valore</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi</translation>
     </message>
     <message>
         <source>Reveal</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Segreto</translation>
     </message>
     <message>
         <source>Identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificativo</translation>
     </message>
     <message>
         <source>Contextual</source>
-        <translation type="unfinished"></translation>
+        <translation>Contestuale</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::RegionListView</name>
     <message>
         <source>REGIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>AREE</translation>
     </message>
     <message>
         <source>No regions yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna area</translation>
     </message>
     <message>
         <source>No image</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna immagine</translation>
     </message>
     <message>
         <source>Drag on the canvas to add one</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascina sulla tela per aggiungerne una</translation>
     </message>
     <message>
         <source>Paste a screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla una schermata</translation>
     </message>
     <message>
         <source>%1 regions</source>
         <extracomment>%1 is the number of regions in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 aree</translation>
     </message>
     <message>
         <source>Manual / chrome</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale / interfaccia</translation>
     </message>
     <message>
         <source>Remove all %1</source>
         <extracomment>%1 is the name of a detection category, such as Secret.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi tutto: %1</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::StatusBarView</name>
     <message>
         <source>[space] preview   [1-4] style   [alt] protect</source>
-        <translation type="unfinished"></translation>
+        <translation>[spazio] anteprima   [1-4] stile   [alt] proteggi</translation>
     </message>
 </context>
 <context>
     <name>tarnveil::TarnveilCommands</name>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri immagine</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>Open Image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri immagine…</translation>
     </message>
     <message>
         <source>Capture Screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Cattura schermata</translation>
     </message>
     <message>
         <source>Paste Screenshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla schermata</translation>
     </message>
     <message>
         <source>Export to Desktop &amp;&amp; Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta sulla Scrivania &amp;&amp; copia</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Copy Redacted</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia immagine oscurata</translation>
     </message>
     <message>
         <source>Select All Regions</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutte le aree</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina selezionate</translation>
     </message>
     <message>
         <source>&amp;Redact</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oscura</translation>
     </message>
     <message>
         <source>Chrome Scrub</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulizia UI</translation>
     </message>
     <message>
         <source>Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta alla finestra</translation>
     </message>
     <message>
         <source>&amp;Session</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sessione</translation>
     </message>
     <message>
         <source>New Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova sessione</translation>
     </message>
     <message>
         <source>Export Mapping…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta mappatura…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>About Tarnveil</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Tarnveil</translation>
     </message>
     <message>
         <source>Hide Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi ispettore</translation>
     </message>
     <message>
         <source>Show Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ispettore</translation>
     </message>
 </context>
 </TS>
