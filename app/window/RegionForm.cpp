@@ -196,13 +196,12 @@ QWidget* RegionForm::makeAllowlistSection()
 {
     allowlist_ = new FormSection(this);
     QWidget* panel = allowlist_->body()->parentWidget();
-    addToAllowlist_ = new QPushButton(panel);
+    addToAllowlist_ = new WrappingButton(panel);
     addToAllowlist_->setObjectName(QStringLiteral("addToAllowlist"));
-    neverRedact_ = new QPushButton(panel);
+    neverRedact_ = new WrappingButton(panel);
     neverRedact_->setObjectName(QStringLiteral("neverRedact"));
-    for (QPushButton* button : {addToAllowlist_, neverRedact_}) {
-        // A long preview must not widen the inspector.
-        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // A long preview or translation must not widen the inspector: it wraps onto another line.
+    for (WrappingButton* button : {addToAllowlist_, neverRedact_}) {
         connect(button, &QPushButton::clicked, this, &RegionForm::allowlistClicked);
         allowlist_->body()->addWidget(button);
     }
@@ -236,7 +235,7 @@ void RegionForm::retranslate()
     protect_->setText(tr("Protect (never redact inside)"));
     protect_->setAccessibleName(protect_->text());
     allowlist_->setTitle(tr("Allowlist"));
-    neverRedact_->setText(tr("Never redact this value again"));
+    neverRedact_->setWrappedText(tr("Never redact this value again"));
     refresh();
 }
 
@@ -342,7 +341,7 @@ void RegionForm::refresh()
     // Allowlist.
     allowlist_->setVisible(hasValue);
     if (hasValue) {
-        addToAllowlist_->setText(InspectorText::allowlistButtonTitle(QString::fromStdString(*region.value)));
+        addToAllowlist_->setWrappedText(InspectorText::allowlistButtonTitle(QString::fromStdString(*region.value)));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "planning/RedactionRegion.h"
+#include "window/WrappingButton.h"
 
 class QLabel;
 class QPushButton;
@@ -100,8 +101,8 @@ private:
     ToggleSwitch* protect_ = nullptr;
 
     FormSection* allowlist_ = nullptr;
-    QPushButton* addToAllowlist_ = nullptr;
-    QPushButton* neverRedact_ = nullptr;
+    WrappingButton* addToAllowlist_ = nullptr;
+    WrappingButton* neverRedact_ = nullptr;
 };
 
 } // namespace tarnveil

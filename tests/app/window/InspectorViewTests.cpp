@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 #include "EditorWindowFixture.h"
 #include "window/InspectorPlaceholder.h"
@@ -136,6 +138,30 @@ INSTANTIATE_TEST_SUITE_P(
                                QStringLiteral("Add “ABCDEFGHIJKLMNOP…” to allowlist")},
                       // A letter with a combining accent is one character.
                       MaskCase{QStringLiteral("cafe\u0301"), 4, QStringLiteral("Add “cafe\u0301” to allowlist")}));
+
+TEST_F(InspectorTest, LongAllowlistTextsWrapInsideTheInspector)
+{
+    // German gives the longest allowlist texts; they wrap instead of running past the edges.
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/tarnveil_de_DE.qm")));
+    QCoreApplication::installTranslator(&german);
+    inspect(found(DetectionCategory::apiKey, Severity::secret, "AKIAIOSFODNN7EXAMPLEKEY"));
+    settle();
+
+    for (QPushButton* button : {form()->allowlistButton(), form()->neverRedactButton()}) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_NE(button->text(), QString()) << "translated";
+        const QRect inPanel = button->geometry();
+        EXPECT_TRUE(button->parentWidget()->rect().contains(inPanel));
+        EXPECT_GE(inPanel.width(), 1);
+        EXPECT_LT(button->fontMetrics().horizontalAdvance(button->text()), 2 * inPanel.width())
+            << "the inspector was not widened to the text";
+    }
+    QPushButton* allowlist = form()->allowlistButton();
+    ASSERT_GT(allowlist->fontMetrics().horizontalAdvance(allowlist->text()), allowlist->width());
+    EXPECT_GE(allowlist->height(), 2 * allowlist->fontMetrics().lineSpacing()) << "the text takes a second line";
+    QCoreApplication::removeTranslator(&german);
+}
 
 TEST_F(InspectorTest, RevealIsKeptWhenAnotherRegionIsInspected)
 {
