@@ -114,12 +114,12 @@ click() { # x y [modifier] — window coordinates
 # The main menu sits above the toolbar.
 menu_height=20
 
-# Opens each main menu in turn from the keyboard (Alt and the menu's letter, then the arrow
-# keys) and saves it; the Redact menu with its Chrome Scrub submenu open.
+# Opens each main menu in turn (a click on the first title, then the arrow keys, which work in
+# every language whatever its menu letters) and saves it; the Redact menu with its Chrome
+# Scrub submenu open.
 menu_shots() { # prefix
   xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key alt+f
-  sleep 0.6
+  click 16 $((menu_height / 2))
   shot "$1-menu-file"
   for name in edit redact session help; do
     xdotool key Right
@@ -134,10 +134,12 @@ menu_shots() { # prefix
   sleep 0.4
 }
 
-# The about sheet from the Help menu, with its language picker open.
+# The about sheet from the Help menu (the last one: Left from the first), with its language
+# picker open.
 about_shots() { # prefix
   xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key alt+h
+  click 16 $((menu_height / 2))
+  xdotool key Left
   sleep 0.5
   xdotool key Return
   sleep 1

@@ -1,5 +1,7 @@
 #include "shell/AboutDialog.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -17,6 +19,10 @@ namespace tarnveil {
 namespace {
 
 constexpr int symbolSize = 44;
+constexpr int narrowestWidth = 340;
+// The widest the dialog grows so that the tagline stays on one line; a longer one wraps.
+constexpr int widestWidth = 520;
+constexpr int sideMargin = 24;
 
 QLabel* centred(QWidget* parent)
 {
@@ -37,7 +43,7 @@ AboutDialog::AboutDialog(InterfaceLanguage& language, QWidget* parent) : QDialog
 {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowModality(Qt::WindowModal);
-    setMinimumWidth(340);
+    setMinimumWidth(narrowestWidth);
 
     auto* symbol = centred(this);
     symbol->setPixmap(SymbolIcons::icon("rectangle.dashed").pixmap(symbolSize, symbolSize));
@@ -75,7 +81,7 @@ AboutDialog::AboutDialog(InterfaceLanguage& language, QWidget* parent) : QDialog
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 18);
+    layout->setContentsMargins(sideMargin, 20, sideMargin, 18);
     layout->setSpacing(8);
     layout->addWidget(symbol);
     layout->addWidget(name);
@@ -105,6 +111,10 @@ void AboutDialog::retranslate()
     //: %1 is the version number, such as 1.1.1.
     version_->setText(tr("Version %1").arg(QString::fromUtf8(tarnveil::version)));
     tagline_->setText(tr("Destructive screenshot redaction. 100% offline."));
+    // Scripts without spaces wrap anywhere, which can leave a word's last letters alone on a
+    // line: the dialog rather widens, within bounds, to keep the tagline on one line.
+    const int taglineWidth = tagline_->fontMetrics().horizontalAdvance(tagline_->text()) + 2 * sideMargin + 8;
+    setMinimumWidth(std::clamp(taglineWidth, narrowestWidth, widestWidth));
     languageTitle_->setText(tr("Language"));
     checkForUpdates_->setText(tr("Check for Updates…"));
     close_->setText(tr("Close"));

@@ -208,6 +208,9 @@ TEST_F(TarnveilAppTest, TheAboutSheetShowsItsPartsAndItsPickerKeepsTheEndonyms)
     EXPECT_NE(japanese.first(), english.first()) << "only System is translated";
     EXPECT_EQ(japanese.mid(1), english.mid(1));
     EXPECT_NE(about->findChild<QPushButton*>(QStringLiteral("close"))->text(), QStringLiteral("Close"));
+    const QLabel* tagline = about->findChild<QLabel*>(QStringLiteral("tagline"));
+    EXPECT_LE(tagline->fontMetrics().horizontalAdvance(tagline->text()), tagline->contentsRect().width())
+        << "the dialog widens to keep the tagline on one line";
 
     close->click();
     settle();
