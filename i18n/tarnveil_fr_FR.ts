@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>Protect (never redact inside)</source>
-        <translation>Protéger (ne jamais caviarder à l’intérieur)</translation>
+        <translation>Protéger (aucun caviardage dedans)</translation>
     </message>
     <message>
         <source>Allowlist</source>
