@@ -7,6 +7,7 @@
 # fonts-wqy-microhei draws Japanese, Korean and Chinese. xvfb, xdotool, x11-utils and
 # imagemagick run the application on a virtual display for scripts/screenshots.sh.
 # dpkg-dev builds the .deb; desktop-file-utils and appstream validate the desktop entry and the AppStream metadata.
+# dbus-daemon (with dbus-run-session) gives the screen-capture tests a private session bus.
 set -euo pipefail
 
 packages=(
@@ -21,6 +22,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick
   dpkg-dev
   desktop-file-utils appstream
+  dbus-daemon
 )
 
 missing=()

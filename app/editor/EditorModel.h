@@ -15,6 +15,7 @@
 #include <QUuid>
 
 #include "AppTheme.h"
+#include "AreaCapture.h"
 #include "ChromeScrub.h"
 #include "StatusText.h"
 #include "UndoHistory.h"
@@ -146,6 +147,20 @@ public:
     void load(const QImage& image, double scale, std::optional<QString> sourceURL);
     /// Loads the image on the clipboard (or its first image file) at scale 2, without a source.
     void paste();
+
+    /// Seconds between hiding the application's windows and starting the area selection, so
+    /// that the windows are gone from the screen before it is captured.
+    static constexpr int captureDelayMilliseconds = 150;
+    /// The screen-area capture `captureScreenshot()` uses; none until the application sets
+    /// one. Not owned; must outlive the model or be unset first.
+    void setAreaCapture(AreaCapture* capture) { areaCapture_ = capture; }
+    /// Lets the user pick an area of the screen and loads its capture (with the screen's
+    /// pixels per point as its scale, without a source): hides the application's windows,
+    /// waits `captureDelayMilliseconds`, runs the capture and shows the windows again however
+    /// it ends. A cancel or a failure keeps the current image and says so on the status line.
+    /// Ignored while a capture runs.
+    void captureScreenshot();
+    bool isCapturing() const { return isCapturing_; }
     /// Scans the current image again with the active profile and the allowlist, reusing the
     /// recognised lines; manual regions, edits and deletions survive.
     void reprocessWithActiveProfile();
@@ -281,6 +296,7 @@ private:
     QString clipboardOutcome(const QByteArray& png, const QString& copied, const QString& failed);
     bool isSourceImage(const QString& path, const std::optional<QString>& source) const;
     void finishExport();
+    void finishCapture(const AreaCaptureResult& result);
 
     // Field setters that announce a change.
     void setImage(std::optional<QImage> image);
@@ -327,6 +343,8 @@ private:
     std::optional<RegionList> interactionSnapshot_;
     std::optional<QImage> burnedCache_;
     bool burnedDirty_ = true;
+    AreaCapture* areaCapture_ = nullptr;
+    bool isCapturing_ = false;
 };
 
 } // namespace tarnveil

@@ -13,7 +13,8 @@ class QMimeData;
 namespace tarnveil {
 
 /// The desktop services the editor model uses: the clipboard, the save dialog, modal
-/// questions, the Desktop folder, the reduce-motion setting and the stored settings. The
+/// questions, the Desktop folder, the reduce-motion setting, the stored settings and hiding
+/// the application's windows while the screen is captured. The
 /// application uses the Qt implementation; tests use a fake. Every call happens on the
 /// model's thread.
 class EditorPlatform {
@@ -51,6 +52,11 @@ public:
     virtual std::optional<QString> setting(const QString& key) = 0;
     /// Stores `value` under `key`.
     virtual void setSetting(const QString& key, const QString& value) = 0;
+
+    /// Hides every visible window of the application and remembers them.
+    virtual void hideApplicationWindows() = 0;
+    /// Shows the windows hidden last again, brings them to the front and activates the first.
+    virtual void showApplicationWindows() = 0;
 };
 
 } // namespace tarnveil

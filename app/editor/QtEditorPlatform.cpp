@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <utility>
+
 #include "ReduceMotionSetting.h"
 
 namespace tarnveil {
@@ -117,6 +119,36 @@ void QtEditorPlatform::setSetting(const QString& key, const QString& value)
 {
     QSettings settings = storedSettings();
     settings.setValue(key, value);
+}
+
+void QtEditorPlatform::hideApplicationWindows()
+{
+    hiddenWindows_.clear();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isWindow()) {
+            hiddenWindows_.append(window);
+        }
+    }
+    for (const QPointer<QWidget>& window : hiddenWindows_) {
+        window->hide();
+    }
+}
+
+void QtEditorPlatform::showApplicationWindows()
+{
+    const QList<QPointer<QWidget>> windows = std::exchange(hiddenWindows_, {});
+    for (const QPointer<QWidget>& window : windows) {
+        if (window) {
+            window->show();
+            window->raise();
+        }
+    }
+    for (const QPointer<QWidget>& window : windows) {
+        if (window) {
+            window->activateWindow();
+            break;
+        }
+    }
 }
 
 } // namespace tarnveil

@@ -3,6 +3,9 @@
 #include <optional>
 
 #include <QElapsedTimer>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
 
 #include "EditorPlatform.h"
 
@@ -26,12 +29,15 @@ public:
     bool reduceMotion() override;
     std::optional<QString> setting(const QString& key) override;
     void setSetting(const QString& key, const QString& value) override;
+    void hideApplicationWindows() override;
+    void showApplicationWindows() override;
 
     static constexpr qint64 reduceMotionRefreshSeconds = 10;
 
 private:
     std::optional<bool> reduceMotion_;
     QElapsedTimer reduceMotionAge_;
+    QList<QPointer<QWidget>> hiddenWindows_;
 };
 
 } // namespace tarnveil

@@ -14,6 +14,19 @@ inline constexpr const char* noClipboardImage = QT_TRANSLATE_NOOP("EditorModel",
 //: Shown while the user picks the screen area to capture.
 inline constexpr const char* selectAreaToCapture = QT_TRANSLATE_NOOP("EditorModel", "Select an area to capture…");
 inline constexpr const char* captureCancelled = QT_TRANSLATE_NOOP("EditorModel", "Capture cancelled");
+inline constexpr const char* noMatchingDisplay = QT_TRANSLATE_NOOP("EditorModel", "Could not find the display to capture.");
+inline constexpr const char* capturePermissionDenied = QT_TRANSLATE_NOOP(
+    "EditorModel", "Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop's "
+                   "privacy settings, then try again.");
+//: Shown when neither an X11 display nor the desktop's screenshot portal can be used.
+inline constexpr const char* captureUnavailable =
+    QT_TRANSLATE_NOOP("EditorModel", "Screen capture is not available on this desktop.");
+//: The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.
+inline constexpr const char* screenshotServiceMissing =
+    QT_TRANSLATE_NOOP("EditorModel", "The desktop's screenshot service is not available.");
+inline constexpr const char* screenshotServiceSilent =
+    QT_TRANSLATE_NOOP("EditorModel", "The desktop's screenshot service did not answer.");
+inline constexpr const char* captureFailed = QT_TRANSLATE_NOOP("EditorModel", "Screen capture failed.");
 inline constexpr const char* noDetections =
     QT_TRANSLATE_NOOP("EditorModel", "No detections — review manually before exporting");
 //: %1 is the name of the redaction profile.

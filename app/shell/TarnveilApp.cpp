@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QSystemTrayIcon>
 
+#include "capture/ScreenCapturer.h"
+#include "capture/ScreenSources.h"
 #include "editor/EditorModel.h"
 #include "shell/AboutDialog.h"
 #include "shell/InterfaceLanguage.h"
@@ -21,7 +23,8 @@ TarnveilApp::TarnveilApp(EditorModel& model, TrayAvailable trayAvailable, QObjec
       trayAvailable_(trayAvailable ? std::move(trayAvailable) : TrayAvailable(&QSystemTrayIcon::isSystemTrayAvailable)),
       language_(std::make_unique<InterfaceLanguage>()),
       window_(std::make_unique<EditorWindow>(model)),
-      trayMenu_(std::make_unique<MenuBarContent>())
+      trayMenu_(std::make_unique<MenuBarContent>()),
+      capture_(std::make_unique<ScreenCapturer>(ScreenSources::forThisDesktop()))
 {
     QIcon icon;
     for (const char* size : {"32x32", "64x64", "256x256"}) {
@@ -30,12 +33,15 @@ TarnveilApp::TarnveilApp(EditorModel& model, TrayAvailable trayAvailable, QObjec
     QApplication::setWindowIcon(icon);
     window_->installEventFilter(this);
     connect(window_.get(), &EditorWindow::captureRequested, this, &TarnveilApp::captureRequested);
+    model_.setAreaCapture(capture_.get());
+    connect(this, &TarnveilApp::captureRequested, &model_, &EditorModel::captureScreenshot);
     connect(&model_, &EditorModel::showAboutChanged, this, &TarnveilApp::showAbout);
     makeTrayItem();
 }
 
 TarnveilApp::~TarnveilApp()
 {
+    model_.setAreaCapture(nullptr);
     delete tray_;
 }
 

@@ -11,6 +11,7 @@ class QSystemTrayIcon;
 namespace tarnveil {
 
 class AboutDialog;
+class AreaCapture;
 class EditorModel;
 class EditorWindow;
 class InterfaceLanguage;
@@ -20,6 +21,8 @@ class MenuBarContent;
 /// the interface language, the about sheet, and what happens to files handed to the
 /// application and to a closed window. Closing the window keeps the process only while a
 /// tray shows its item (otherwise nothing could bring the window back) and quits otherwise.
+/// Capture, from the window or the tray item, runs the model's screen-area capture with the
+/// screen source chosen for this desktop.
 class TarnveilApp : public QObject {
     Q_OBJECT
 
@@ -39,6 +42,8 @@ public:
     QString languageRaw() const;
     /// True while the tray item is shown.
     bool showsTrayItem() const;
+    /// The screen-area capture the model uses.
+    AreaCapture& areaCapture() const { return *capture_; }
 
     /// Brings the window forward (shows it again after a close) and loads the first of
     /// `files` that decodes as an image; the others are ignored.
@@ -49,7 +54,7 @@ public:
 signals:
     /// "Quit Tarnveil", or the window closed while no tray item could bring it back.
     void quitRequested();
-    /// Capture was asked for from the window or the tray item.
+    /// Capture was asked for from the window or the tray item (the model's capture follows).
     void captureRequested();
 
 protected:
@@ -64,6 +69,7 @@ private:
     std::unique_ptr<InterfaceLanguage> language_;
     std::unique_ptr<EditorWindow> window_;
     std::unique_ptr<MenuBarContent> trayMenu_;
+    std::unique_ptr<AreaCapture> capture_;
     QSystemTrayIcon* tray_ = nullptr;
     AboutDialog* about_ = nullptr;
 };

@@ -45,6 +45,11 @@ public:
     bool motionReduced = false;
     std::map<QString, QString> settings;
 
+    // Windows: whether the model has them hidden, and how often each call came.
+    bool windowsHidden = false;
+    int hideCalls = 0;
+    int showCalls = 0;
+
     const QMimeData* clipboardContents() override;
     bool copyPngToClipboard(const QByteArray& png, const QImage& image) override;
     std::optional<QString> chooseSaveLocation(const QString& suggestedName, FileType type) override;
@@ -53,6 +58,16 @@ public:
     bool reduceMotion() override;
     std::optional<QString> setting(const QString& key) override;
     void setSetting(const QString& key, const QString& value) override;
+    void hideApplicationWindows() override
+    {
+        windowsHidden = true;
+        ++hideCalls;
+    }
+    void showApplicationWindows() override
+    {
+        windowsHidden = false;
+        ++showCalls;
+    }
 
 private:
     std::unique_ptr<QMimeData> clipboard_;

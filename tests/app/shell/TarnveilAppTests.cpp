@@ -122,6 +122,11 @@ TEST_F(TarnveilAppTest, WithATrayTheClosedWindowComesBackFromTheTrayMenu)
     app->trayMenu().item(QStringLiteral("captureRegion"))->trigger();
     EXPECT_TRUE(app->window().isVisible());
     EXPECT_EQ(capture.count(), 1);
+    // The model's capture follows; the offscreen platform has no screen source.
+    EXPECT_TRUE(model->isCapturing());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !model->isCapturing(); }, 2000));
+    EXPECT_EQ(model->status().text(), QStringLiteral("Screen capture is not available on this desktop."));
+    EXPECT_EQ(platform->showCalls, 1) << "the windows come back";
 
     app->trayMenu().item(QStringLiteral("quitTarnveil"))->trigger();
     EXPECT_EQ(quit.count(), 1);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "capture/ScreenSource.h"
+
+namespace tarnveil {
+
+/// For desktops where no display can be grabbed: every grab fails with a clear message.
+class NullScreenSource final : public ScreenSource {
+public:
+    QString name() const override { return QStringLiteral("null"); }
+    void grab(std::function<void(ScreenGrab)> done) override;
+};
+
+} // namespace tarnveil

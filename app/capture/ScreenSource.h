@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+#include "capture/ScreenGrab.h"
+
+namespace tarnveil {
+
+/// A way of grabbing the displays: X11, the desktop portal, or none. `grab` calls `done`
+/// exactly once on the caller's thread, possibly after it has returned.
+class ScreenSource {
+public:
+    virtual ~ScreenSource() = default;
+
+    /// The name the environment variable TARNVEIL_CAPTURE_BACKEND uses for this source.
+    virtual QString name() const = 0;
+    virtual void grab(std::function<void(ScreenGrab)> done) = 0;
+};
+
+} // namespace tarnveil
