@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>Trotzdem anwenden</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>Der Bildschirm für die Aufnahme wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>Tarnveil benötigt die Berechtigung, den Bildschirm aufzunehmen. Erlauben Sie Bildschirmfotos für Tarnveil in den Datenschutzeinstellungen Ihrer Arbeitsumgebung und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>Bildschirmaufnahmen sind in dieser Arbeitsumgebung nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>Der Bildschirmfoto-Dienst der Arbeitsumgebung ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>Der Bildschirmfoto-Dienst der Arbeitsumgebung antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>Bildschirmaufnahme fehlgeschlagen.</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>

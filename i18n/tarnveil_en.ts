@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>Apply Anyway</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>Could not find the display to capture.</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>Screen capture is not available on this desktop.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>The desktop&apos;s screenshot service is not available.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>The desktop&apos;s screenshot service did not answer.</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>Screen capture failed.</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>

@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>Aplicar de todos modos</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>No se encontró la pantalla que se va a capturar.</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>Tarnveil necesita permiso para capturar la pantalla. Permite las capturas de pantalla para Tarnveil en la configuración de privacidad de tu escritorio y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>La captura de pantalla no está disponible en este escritorio.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>El servicio de capturas de pantalla del escritorio no está disponible.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>El servicio de capturas de pantalla del escritorio no respondió.</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>Falló la captura de pantalla.</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>

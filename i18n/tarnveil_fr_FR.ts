@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>Appliquer quand même</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>Impossible de trouver l’écran à capturer.</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>Tarnveil a besoin d’une autorisation pour capturer l’écran. Autorisez les captures d’écran pour Tarnveil dans les paramètres de confidentialité de votre bureau, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>La capture d’écran n’est pas disponible sur ce bureau.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>Le service de capture d’écran du bureau n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>Le service de capture d’écran du bureau n’a pas répondu.</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>Échec de la capture d’écran.</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>

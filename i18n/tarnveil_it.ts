@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>Applica comunque</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>Impossibile trovare lo schermo da catturare.</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>Tarnveil ha bisogno del permesso per catturare lo schermo. Consenti le schermate per Tarnveil nelle impostazioni della privacy del desktop, poi riprova.</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>La cattura dello schermo non è disponibile su questo desktop.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>Il servizio schermate del desktop non è disponibile.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>Il servizio schermate del desktop non ha risposto.</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>Cattura dello schermo non riuscita.</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>

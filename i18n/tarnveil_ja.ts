@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>それでも適用</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>キャプチャするディスプレイが見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>Tarnveil が画面をキャプチャするには許可が必要です。デスクトップのプライバシー設定で Tarnveil のスクリーンショットを許可してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>このデスクトップでは画面キャプチャを利用できません。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>デスクトップのスクリーンショットサービスを利用できません。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>デスクトップのスクリーンショットサービスが応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>画面キャプチャに失敗しました。</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>

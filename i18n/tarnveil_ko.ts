@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>그래도 적용</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>캡처할 디스플레이를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>Tarnveil이 화면을 캡처하려면 권한이 필요합니다. 데스크톱의 개인 정보 설정에서 Tarnveil의 스크린샷을 허용한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>이 데스크톱에서는 화면 캡처를 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>데스크톱의 스크린샷 서비스를 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>데스크톱의 스크린샷 서비스가 응답하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>화면 캡처 실패.</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>

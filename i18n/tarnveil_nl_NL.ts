@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>Toch toepassen</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>Het scherm om vast te leggen is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>Tarnveil heeft toestemming nodig om het scherm vast te leggen. Sta schermafbeeldingen voor Tarnveil toe in de privacyinstellingen van je bureaublad en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>Schermopname is niet beschikbaar op dit bureaublad.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>De schermafbeeldingsdienst van het bureaublad is niet beschikbaar.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>De schermafbeeldingsdienst van het bureaublad reageerde niet.</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>Schermopname mislukt.</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>

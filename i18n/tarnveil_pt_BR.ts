@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>Aplicar mesmo assim</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>Não foi possível encontrar a tela a capturar.</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>O Tarnveil precisa de permissão para capturar a tela. Permita capturas de tela para o Tarnveil nas configurações de privacidade do seu ambiente de trabalho e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>A captura de tela não está disponível neste ambiente de trabalho.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>O serviço de capturas de tela do ambiente de trabalho não está disponível.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>O serviço de capturas de tela do ambiente de trabalho não respondeu.</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>Falha na captura de tela.</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>

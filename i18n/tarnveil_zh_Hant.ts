@@ -127,6 +127,32 @@
         <source>Apply Anyway</source>
         <translation>仍要套用</translation>
     </message>
+    <message>
+        <source>Could not find the display to capture.</source>
+        <translation>找不到要擷取的顯示器。</translation>
+    </message>
+    <message>
+        <source>Tarnveil needs permission to capture the screen. Allow screenshots for Tarnveil in your desktop&apos;s privacy settings, then try again.</source>
+        <translation>Tarnveil 需要擷取螢幕的權限。請在桌面環境的隱私權設定中允許 Tarnveil 擷取螢幕截圖，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
+        <extracomment>Shown when neither an X11 display nor the desktop&apos;s screenshot portal can be used.</extracomment>
+        <translation>此桌面環境無法使用螢幕擷取。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service is not available.</source>
+        <extracomment>The desktop portal (xdg-desktop-portal) that takes screenshots on Wayland is missing.</extracomment>
+        <translation>桌面環境的螢幕截圖服務無法使用。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>桌面環境的螢幕截圖服務沒有回應。</translation>
+    </message>
+    <message>
+        <source>Screen capture failed.</source>
+        <translation>螢幕擷取失敗。</translation>
+    </message>
 </context>
 <context>
     <name>InspectorView</name>
