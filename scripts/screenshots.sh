@@ -4,7 +4,8 @@
 # build/screenshots/: the empty window in each theme, the sample screenshot after its scan,
 # the burned preview (Space held), one selected secret, several selected regions, the
 # question before a reversible style is applied to a secret, a drawn region and the export,
-# every menu open, the about sheet, and the window in German, French and Japanese.
+# the area selector of a screen capture and its result, every menu open, the about sheet, and
+# the window in German, French and Japanese.
 #
 # Needs xvfb, xdotool, x11-utils and imagemagick (scripts/install-deps.sh installs them).
 set -euo pipefail
@@ -225,6 +226,46 @@ for theme in daylight hacker; do
   shot "sample-$theme"
   stop_app
 done
+
+# The area selector: the window steps aside and the desktop (here a picture on the root window)
+# shows frozen and dimmed, with the dragged rectangle clear, outlined and measured, its size
+# label above it or, at the top edge, below it; the released area is loaded and scanned.
+root_picture() { # file
+  display -window root "$1" || true  # it sets the picture and reports 1
+  sleep 0.3
+}
+convert -size 1600x1000 tile:"$sample" "$work/desktop.png"
+root_picture "$work/desktop.png"
+start_app midnight
+xdotool key ctrl+shift+2
+sleep 1
+xdotool mousemove 260 3 mousedown 1
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove $((260 + 60 * step)) $((3 + 25 * step))
+  sleep 0.05
+done
+sleep 0.3
+shot capture-selecting-top
+xdotool key Escape mouseup 1
+sleep 1
+shot capture-cancelled
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key ctrl+shift+2
+sleep 1
+xdotool mousemove 120 300 mousedown 1
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove $((120 + 110 * step)) $((300 + 40 * step))
+  sleep 0.05
+done
+sleep 0.3
+shot capture-selecting
+xdotool mouseup 1
+sleep 1.5
+wait_for_scan
+shot capture-loaded
+stop_app
+convert -size 1600x1000 xc:black "$work/black.png"
+root_picture "$work/black.png"
 
 # The menus and the about sheet.
 start_app midnight "$sample"
