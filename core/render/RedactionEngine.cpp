@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -111,6 +113,24 @@ void drawLabel(QPainter& painter, const QString& label, const QRect& rect, FillC
     painter.drawText(QPointF(layout.baselineX, layout.baselineY), layout.text);
 }
 
+/// True when the label of `labelled[index]` would be drawn over another label: its box lies
+/// inside another labelled box, or shares it with an earlier one. The outer (or earlier) label
+/// stands.
+bool labelIsCovered(const std::vector<std::pair<const RedactionRegion*, QRect>>& labelled, std::size_t index)
+{
+    const QRect& box = labelled[index].second;
+    for (std::size_t other = 0; other < labelled.size(); ++other) {
+        const QRect& outer = labelled[other].second;
+        if (other == index || !outer.contains(box)) {
+            continue;
+        }
+        if (outer != box || other < index) {
+            return true;
+        }
+    }
+    return false;
+}
+
 /// The transformed patch for a blur or pixelate region, or a null image when it cannot be
 /// made (the caller then fills the region black).
 QImage transformedPatch(const QImage& base, const QRect& box, RedactionStyle::Kind kind)
@@ -179,6 +199,8 @@ std::optional<QImage> RedactionEngine::burn(const QImage& source, const std::vec
 
     const bool canWrite = qGuiApp != nullptr;
     QPainter painter(&output);
+    // Every fill first, then the labels, so that no fill is drawn over a label.
+    std::vector<std::pair<const RedactionRegion*, QRect>> labelled;
     for (const RedactionRegion* region : order) {
         const auto target = pixelBox(region->rect, width, height);
         if (!target) {
@@ -193,8 +215,7 @@ std::optional<QImage> RedactionEngine::burn(const QImage& source, const std::vec
             const FillColor fill = region->style.fill().value_or(FillColor::black);
             painter.fillRect(*target, qColor(color(fill)));
             if (kind == RedactionStyle::Kind::labeled && canWrite && region->label && !region->label->empty()) {
-                painter.setRenderHint(QPainter::TextAntialiasing);
-                drawLabel(painter, QString::fromStdString(*region->label), *target, fill);
+                labelled.emplace_back(region, *target);
             }
             break;
         }
@@ -209,6 +230,18 @@ std::optional<QImage> RedactionEngine::burn(const QImage& source, const std::vec
             break;
         }
         }
+        painter.restore();
+    }
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (std::size_t index = 0; index < labelled.size(); ++index) {
+        const auto& [region, target] = labelled[index];
+        if (labelIsCovered(labelled, index)) {
+            continue;
+        }
+        painter.save();
+        applyClip(painter, target, shielded);
+        drawLabel(painter, QString::fromStdString(*region->label), target,
+                  region->style.fill().value_or(FillColor::black));
         painter.restore();
     }
     painter.end();

@@ -279,3 +279,46 @@ TEST(RedactionEngineTest, LabelThatOverflowsIsClippedToItsRegion)
                                             "[PRIVATE-KEY-123]")});
     EXPECT_EQ(compare(out, QRect(40, 10, 10, 20), 0, source).outside, 0);
 }
+
+TEST(RedactionEngineTest, ALabelInsideOrOnAnotherLabelledRegionIsNotDrawnOverIt)
+{
+    const QImage source = patterned(240, 80);
+    const RedactionStyle labeled = RedactionStyle::labeled(FillColor::black);
+    const RedactionRegion email = region(Rect{20, 10, 180, 40}, labeled, false, "[EMAIL-1]");
+    const RedactionRegion host = region(Rect{110, 14, 80, 30}, labeled, false, "[HOST-2]");
+    const RedactionRegion jwt = region(Rect{20, 10, 180, 40}, labeled, false, "[JWT-1]");
+    const RedactionRegion apart = region(Rect{20, 55, 180, 20}, labeled, false, "[IP-1]");
+    struct Case {
+        const char* name;
+        std::vector<RedactionRegion> regions;
+        std::vector<RedactionRegion> sameAs; ///< the regions whose labels stand
+    };
+    for (const Case& testCase : {Case{"inner after outer", {email, host}, {email}},
+                                 Case{"inner before outer", {host, email}, {email}},
+                                 Case{"same rectangle: the earlier stands", {jwt, email}, {jwt}},
+                                 Case{"apart: both stand", {email, apart}, {email, apart}}}) {
+        EXPECT_EQ(burn(source, testCase.regions), burn(source, testCase.sameAs)) << testCase.name;
+    }
+    // Both labels are still written when the regions only overlap.
+    const RedactionRegion overlapping = region(Rect{150, 30, 80, 40}, labeled, false, "[CARD-1]");
+    EXPECT_NE(burn(source, {email, overlapping}), burn(source, {email, region(Rect{150, 30, 80, 40}, labeled)}));
+}
+
+TEST(RedactionEngineTest, AFillAfterALabelledRegionStillCoversWhatItCoveredBefore)
+{
+    // The labels now come after every fill; the solid region must stay solid where it does not
+    // meet the labelled one, and the labelled region's label still stands inside its own box.
+    const QImage source = patterned(240, 80);
+    const RedactionRegion email = region(Rect{20, 10, 120, 40}, RedactionStyle::labeled(FillColor::black), false, "[EMAIL-1]");
+    const RedactionRegion solid = region(Rect{100, 20, 120, 50}, RedactionStyle::solid(FillColor::white));
+    const QImage out = burn(source, {email, solid});
+    const QRect solidOnly = QRect(141, 20, 79, 50);
+    EXPECT_EQ(compare(out, solidOnly, white, out).inside, 0);
+    for (int y = 10; y < 50; ++y) {
+        for (int x = 20; x < 220; ++x) {
+            if (QRect(20, 10, 120, 40).contains(x, y) || QRect(100, 20, 120, 50).contains(x, y)) {
+                EXPECT_NE(out.pixel(x, y), source.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+}
