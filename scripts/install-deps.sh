@@ -2,7 +2,8 @@
 # Installs what Tarnveil needs to build and test on Debian 12. Safe to run again: it does
 # nothing when every package is already present. libqt6gui6 carries Qt's "offscreen" platform
 # plugin, with which the command line and the tests draw labels without a display; libqt6svg6
-# draws the application's SVG icons. qt6-tools-dev and qt6-l10n-tools compile the translation
+# draws the application's SVG icons and qt6-image-formats-plugins reads WebP and TIFF.
+# qt6-tools-dev and qt6-l10n-tools compile the translation
 # catalogues, qt6-translations-l10n holds Qt's own texts in the same languages, and
 # fonts-wqy-microhei draws Japanese, Korean and Chinese. xvfb, xdotool, x11-utils and
 # imagemagick run the application on a virtual display for scripts/screenshots.sh.
@@ -17,7 +18,7 @@ packages=(
   qt6-base-dev libqt6gui6 libopencv-imgproc-dev libpng-dev libjpeg62-turbo-dev fonts-dejavu-core
   libtesseract-dev tesseract-ocr-eng tesseract-ocr
   fonts-liberation2 fonts-noto-mono fonts-hack fonts-open-sans
-  libqt6svg6
+  libqt6svg6 qt6-image-formats-plugins
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
   xvfb xdotool x11-utils imagemagick
   dpkg-dev

@@ -2,28 +2,22 @@
 
 #include <system_error>
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QImageReader>
 
 namespace tarnveil::ImageDecoder {
 
-Result<QImage, std::string> read(const std::filesystem::path& path)
+namespace {
+
+/// The first image `reader` holds, turned upright and in sRGB, or why not; `name` starts
+/// every message.
+Result<QImage, std::string> decode(QImageReader& reader, const std::string& name)
 {
-    const std::string name = path.string();
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (error) {
-        return failure(name + ": " + error.message());
-    }
-    if (!std::filesystem::is_regular_file(status)) {
-        return failure(name + ": not a regular file");
-    }
-    if (std::filesystem::file_size(path, error) == 0 && !error) {
-        return failure(name + ": the file is empty");
-    }
     QImageReader::setAllocationLimit(allocationLimitMegabytes);
-    QImageReader reader(QString::fromStdString(name));
-    reader.setAutoTransform(false);
+    // Turned as the file's orientation says (a camera's or phone's picture stored sideways):
+    // the image is read, redacted and exported the way the user sees it.
+    reader.setAutoTransform(true);
     if (!reader.canRead()) {
         return failure(name + ": not an image in a format this program reads");
     }
@@ -42,6 +36,38 @@ Result<QImage, std::string> read(const std::filesystem::path& path)
         image.convertToColorSpace(QColorSpace(QColorSpace::SRgb));
     }
     return image;
+}
+
+} // namespace
+
+Result<QImage, std::string> read(const std::filesystem::path& path)
+{
+    const std::string name = path.string();
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error) {
+        return failure(name + ": " + error.message());
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return failure(name + ": not a regular file");
+    }
+    if (std::filesystem::file_size(path, error) == 0 && !error) {
+        return failure(name + ": the file is empty");
+    }
+    QImageReader reader(QString::fromStdString(name));
+    return decode(reader, name);
+}
+
+Result<QImage, std::string> fromBytes(const QByteArray& bytes, const std::string& name)
+{
+    if (bytes.isEmpty()) {
+        return failure(name + ": no bytes");
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return decode(reader, name);
 }
 
 } // namespace tarnveil::ImageDecoder

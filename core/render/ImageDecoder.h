@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include <QByteArray>
 #include <QImage>
 
 #include "detection/Result.h"
@@ -14,8 +15,13 @@ namespace tarnveil::ImageDecoder {
 /// are decoded. 512 MB holds an 8-bit RGBA image of about 11 500 × 11 500 pixels.
 inline constexpr int allocationLimitMegabytes = 512;
 
-/// The first image of the file at `path`, converted to sRGB when the file names another colour
-/// space, or a one-line message saying why it cannot be read.
+/// The first image (the first frame of an animation) of the file at `path`, turned upright as
+/// its orientation tag says and converted to sRGB when the file names another colour space, or
+/// a one-line message saying why it cannot be read.
 Result<QImage, std::string> read(const std::filesystem::path& path);
+
+/// The same for an image held in memory (read from a pipe, for example); `name` stands for it
+/// in the message.
+Result<QImage, std::string> fromBytes(const QByteArray& bytes, const std::string& name);
 
 } // namespace tarnveil::ImageDecoder
