@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "RedactRun.h"
 #include "SameFile.h"
+#include "StandardStreams.h"
 #include "planning/AtomicFile.h"
 
 namespace tarnveil::cli {
@@ -23,6 +24,9 @@ std::string collision(const std::vector<std::string>& inputs, const std::vector<
     }
     for (const auto& output : written) {
         for (const auto& input : inputs) {
+            if (StandardStreams::isDash(input) || StandardStreams::isDash(output.string())) {
+                continue;
+            }
             if (sameFile(input, output)) {
                 return "refusing to write " + output.string() + " over the input image " + input;
             }
@@ -30,12 +34,36 @@ std::string collision(const std::vector<std::string>& inputs, const std::vector<
     }
     for (std::size_t i = 0; i < written.size(); ++i) {
         for (std::size_t j = i + 1; j < written.size(); ++j) {
+            if (StandardStreams::isDash(written[i].string()) && StandardStreams::isDash(written[j].string())) {
+                return "two results would be written to standard output";
+            }
             if (sameFile(written[i], written[j])) {
                 return "two results would be written to " + written[j].string();
             }
         }
     }
     return {};
+}
+
+/// True when `folder` is a folder, creating it (and its parents, with the usual permissions
+/// under the umask) when it does not exist yet; otherwise says why on `err`.
+bool readyFolder(const std::string& folder, std::FILE* err)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(folder, error);
+    if (std::filesystem::is_directory(status)) {
+        return true;
+    }
+    if (std::filesystem::exists(status)) {
+        std::fprintf(err, "tarnveil-cli: %s: not a folder\n", folder.c_str());
+        return false;
+    }
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        std::fprintf(err, "tarnveil-cli: cannot create the folder %s: %s\n", folder.c_str(), error.message().c_str());
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -68,6 +96,11 @@ std::optional<RedactCommand::Options> RedactCommand::parse(const std::vector<std
         error = "-o and --out-dir cannot be used together";
     } else if (!options.outputFile.empty() && options.imageFiles.size() > 1) {
         error = "-o takes one image only; use --out-dir for several";
+    } else if (std::ranges::count(options.imageFiles, std::string(StandardStreams::dash)) > 0 &&
+               options.imageFiles.size() > 1) {
+        error = "- (standard input) must be the only image";
+    } else if (StandardStreams::isDash(options.imageFiles.front()) && options.outputFile.empty()) {
+        error = "an image from standard input needs -o FILE, or -o - for standard output";
     }
     return error.empty() ? std::optional(std::move(options)) : std::nullopt;
 }
@@ -97,8 +130,7 @@ int RedactCommand::run(std::FILE* err)
         std::fprintf(err, "tarnveil-cli: %s\n", problem.c_str());
         return 2;
     }
-    if (!options_.outputDirectory.empty() && !std::filesystem::is_directory(options_.outputDirectory)) {
-        std::fprintf(err, "tarnveil-cli: %s: not a folder\n", options_.outputDirectory.c_str());
+    if (!options_.outputDirectory.empty() && !readyFolder(options_.outputDirectory, err)) {
         return 2;
     }
     const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());

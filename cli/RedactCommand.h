@@ -11,10 +11,12 @@
 namespace tarnveil::cli {
 
 /// `tarnveil-cli redact IMAGE... [-o OUT.png | --out-dir DIR] [--profile ID] [--allow VALUE]...
-/// [--mapping MAP.csv]`
+/// [--mapping MAP.csv]`, where IMAGE "-" (alone) reads standard input and OUT "-" writes the
+/// PNG to standard output, for pipes.
 /// Runs the whole pipeline on every image (recognise, plan with one session vocabulary shared
 /// by all images of the run, burn, PNG) and writes each result atomically: to OUT (one image
-/// only), to DIR/NAME-redacted.png, or beside the input as NAME-redacted.png. Images are
+/// only), to DIR/NAME-redacted.png (DIR is created when missing), or beside the input as
+/// NAME-redacted.png. Images are
 /// processed in parallel; labels are given in the order of the images, so a run always labels
 /// the same values the same way. No output may name an input or another output: that is
 /// refused before any work. `--mapping` writes the vocabulary as CSV, owner readable only.

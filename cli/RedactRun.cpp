@@ -8,6 +8,7 @@
 #include "render/Exporter.h"
 #include "render/ImageDecoder.h"
 #include "render/RedactionEngine.h"
+#include "StandardStreams.h"
 
 namespace tarnveil::cli {
 
@@ -18,6 +19,35 @@ std::string describeWriteError(const Exporter::WriteError& error, const std::fil
     // File-system messages name the file already.
     return std::holds_alternative<std::string>(error) ? Exporter::describe(error)
                                                       : output.string() + ": " + Exporter::describe(error);
+}
+
+/// The image `name` names: a file, or for "-" whatever standard input holds.
+Result<QImage, std::string> read(const std::string& name)
+{
+    if (!StandardStreams::isDash(name)) {
+        return ImageDecoder::read(name);
+    }
+    const auto bytes = StandardStreams::readAll();
+    if (!bytes) {
+        return failure(bytes.error());
+    }
+    return ImageDecoder::fromBytes(*bytes, "standard input");
+}
+
+/// Writes the PNG of `image` to `output`, or for "-" to standard output.
+Result<void, std::string> writePng(const QImage& image, const std::filesystem::path& output)
+{
+    if (!StandardStreams::isDash(output.string())) {
+        if (auto written = Exporter::write(image, output, Exporter::Format::png()); !written) {
+            return failure(describeWriteError(written.error(), output));
+        }
+        return {};
+    }
+    const auto png = Exporter::encode(image, Exporter::Format::png());
+    if (!png) {
+        return failure("standard output: " + Exporter::describe(png.error()));
+    }
+    return StandardStreams::writeAll(*png);
 }
 
 } // namespace
@@ -70,7 +100,7 @@ bool RedactRun::redactOne(std::size_t index)
     const std::string& name = imageFiles_[index];
     std::string error;
     reporter_.step(index, name, "reading");
-    auto image = ImageDecoder::read(name);
+    auto image = read(name);
     std::optional<OCRResult> ocr;
     if (!image) {
         error = image.error();
@@ -117,13 +147,14 @@ bool RedactRun::finish(std::size_t index, const QImage& image, const std::vector
         reporter_.message(name + ": cannot allocate the redacted copy");
         return false;
     }
-    reporter_.step(index, name, "writing " + output.string());
-    if (const auto written = Exporter::write(*burnt, output, Exporter::Format::png()); !written) {
-        reporter_.message(describeWriteError(written.error(), output));
+    const std::string shownOutput = StandardStreams::isDash(output.string()) ? "standard output" : output.string();
+    reporter_.step(index, name, "writing " + shownOutput);
+    if (const auto written = writePng(*burnt, output); !written) {
+        reporter_.message(written.error());
         return false;
     }
     if (regions.empty()) {
-        reporter_.message(name + ": nothing was detected; " + output.string() +
+        reporter_.message(name + ": nothing was detected; " + shownOutput +
                           " is an unredacted copy: review it by hand before sharing it");
     } else {
         reporter_.step(index, name, "done: " + std::to_string(regions.size()) + " regions");

@@ -116,7 +116,11 @@ TEST_F(ImageCommandTest, ScanAndRedactRefuseBadInputInOneLine)
         {{"redact", file("shot.png"), "-o", file("a.png"), "--out-dir", file("")}, "cannot be used together"},
         {{"redact", file("shot.png"), "-o", file("shot.png")}, "refusing"},
         {{"redact", file("shot.png"), "--mapping", file("shot.png")}, "refusing"},
-        {{"redact", file("shot.png"), "--out-dir", file("missing-folder")}, "not a folder"},
+        {{"redact", file("shot.png"), "--out-dir", file("text.png")}, "not a folder"},
+        {{"redact", "-", file("shot.png"), "--out-dir", file("out")}, "must be the only image"},
+        {{"redact", "-"}, "needs -o"},
+        {{"redact", "-", "-o", "-"}, "standard input"},
+        {{"redact", file("shot.png"), "--out-dir", file("text.png/below")}, "cannot create the folder"},
     };
     for (const auto& c : cases) {
         const auto run = runCli(c.arguments);
@@ -125,6 +129,30 @@ TEST_F(ImageCommandTest, ScanAndRedactRefuseBadInputInOneLine)
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
     EXPECT_EQ(readFile(dir_ / "shot.png"), readFile(sample));
+}
+
+TEST_F(ImageCommandTest, RedactReadsStandardInputAndWritesThePngToStandardOutput)
+{
+    const auto run = runCli({"redact", "-", "-o", "-"}, readFile(sample));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QImage out = QImage::fromData(reinterpret_cast<const uchar*>(run.out.data()), int(run.out.size()), "PNG");
+    ASSERT_FALSE(out.isNull()) << "standard output holds the PNG alone";
+    const QImage source(QString::fromStdString(sample.string()));
+    EXPECT_EQ(out.size(), source.size());
+    EXPECT_NE(out.convertToFormat(QImage::Format_RGB32), source.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(readFile(file("shot.png")), readFile(sample)) << "nothing else was touched";
+}
+
+TEST_F(ImageCommandTest, RedactCreatesAMissingOutputFolderWithItsParents)
+{
+    const auto run = runCli({"redact", file("shot.png"), "--out-dir", file("new/deeper")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::is_regular_file(dir_ / "new" / "deeper" / "shot-redacted.png"));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    for (const char* folder : {"new", "new/deeper"}) {
+        EXPECT_EQ(permissionsOf(file(folder)), 0777u & ~unsigned(mask)) << folder;
+    }
 }
 
 TEST_F(ImageCommandTest, RedactNeverWritesOverAnInputEvenThroughALink)
