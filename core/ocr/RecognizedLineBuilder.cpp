@@ -79,11 +79,19 @@ public:
     Rect extent;
 };
 
-/// `box` cut to the image; the engine's boxes can reach into the margin around it.
-Rect insideImage(const Rect& box, const Size& imageSize)
+/// `box` cut to `area`; the engine's boxes can reach into the margin around the image. A box
+/// wholly outside the area becomes the nearest piece of the area's edge, so that no box ever
+/// points outside it.
+Rect cutTo(const Rect& box, const Rect& area)
 {
-    const auto inside = Geometry::intersection(box, Rect{0, 0, imageSize.width, imageSize.height});
-    return inside ? *inside : box;
+    if (const auto inside = Geometry::intersection(box, area)) {
+        return *inside;
+    }
+    const double left = std::clamp(box.minX(), area.minX(), area.maxX());
+    const double right = std::clamp(box.maxX(), area.minX(), area.maxX());
+    const double top = std::clamp(box.minY(), area.minY(), area.maxY());
+    const double bottom = std::clamp(box.maxY(), area.minY(), area.maxY());
+    return Rect{left, top, right - left, bottom - top};
 }
 
 } // namespace
@@ -98,11 +106,12 @@ std::optional<OCRObservation> RecognizedLineBuilder::build(const RecognizedRow& 
     if (line.text.empty()) {
         return std::nullopt;
     }
-    const Rect box = insideImage(row.box.hasArea() ? Geometry::unionOf(row.box, line.extent) : line.extent, imageSize);
+    const Rect image{0, 0, imageSize.width, imageSize.height};
+    const Rect box = cutTo(row.box.hasArea() ? Geometry::unionOf(row.box, line.extent) : line.extent, image);
     std::vector<SymbolBoxesText::Symbol> symbols;
     symbols.reserve(line.spans.size());
     for (const auto& span : line.spans) {
-        symbols.push_back({span.start, span.end, Geometry::normalizedRect(insideImage(span.box, imageSize), imageSize)});
+        symbols.push_back({span.start, span.end, Geometry::normalizedRect(cutTo(span.box, box), imageSize)});
     }
     OCRObservation observation;
     observation.string = line.text;

@@ -87,6 +87,30 @@ TEST(RecognizedLineBuilder, SymbolsWithoutTextOrBoxesAreHandled)
     EXPECT_FALSE(RecognizedLineBuilder::build(empty, imageSize, OCRObservation::Source::native));
 }
 
+TEST(RecognizedLineBuilder, EveryBoxStaysInsideTheImageEvenForWordsOutsideIt)
+{
+    // Found by fuzzing: a word wholly outside the image kept its outside box, so a finding in
+    // it gave a region that lay off the image.
+    const Rect image{0, 0, imageSize.width, imageSize.height};
+    for (const double x : {-400.0, 1300.0}) {
+        const auto line = RecognizedLineBuilder::build(row({word("aaaa", x, -300), word("inside", 100)}), imageSize,
+                                                       OCRObservation::Source::native);
+        ASSERT_TRUE(line);
+        ASSERT_EQ(line->string, "aaaa inside");
+        const auto inImage = [&image](const Rect& box) {
+            return box.minX() >= image.minX() && box.maxX() <= image.maxX() && box.minY() >= image.minY() &&
+                   box.maxY() <= image.maxY();
+        };
+        EXPECT_TRUE(inImage(line->pixelBoundingBox)) << x;
+        for (std::size_t start = 0; start < line->string.size(); ++start) {
+            const auto box = line->pixelBox(TextRange{start, start + 1}, imageSize, 0);
+            if (box) {
+                EXPECT_TRUE(inImage(*box)) << x << ": byte " << start;
+            }
+        }
+    }
+}
+
 TEST(RowJoiner, JoinsThePiecesOfOneRowLeftToRight)
 {
     // The engine cut one log row into three pieces (and listed them out of order) and read
