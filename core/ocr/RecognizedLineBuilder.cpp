@@ -1,6 +1,7 @@
 #include "ocr/RecognizedLineBuilder.h"
 
 #include <algorithm>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,8 +13,59 @@ namespace tarnveil {
 
 namespace {
 
+/// Symbols whose centres lie further apart vertically than this many median symbol heights
+/// stand on different rows: the word holds a token the engine or a repair joined across a line
+/// break. Closer centres (a baseline "_" or "." beside letters) are one row.
+constexpr double rowGapInHeights = 0.8;
+
+/// For each symbol, the box of its text row within the word when the word spans more than one
+/// row; none for every symbol of an ordinary, one-row word.
+std::vector<std::optional<Rect>> rowsOf(const std::vector<const RecognizedWord::Symbol*>& symbols)
+{
+    std::vector<std::size_t> order;
+    std::vector<double> heights;
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        if (symbols[i]->box.hasArea()) {
+            order.push_back(i);
+            heights.push_back(symbols[i]->box.standardHeight());
+        }
+    }
+    std::vector<std::optional<Rect>> rows(symbols.size());
+    if (order.size() < 2) {
+        return rows;
+    }
+    std::nth_element(heights.begin(), heights.begin() + std::ptrdiff_t(heights.size() / 2), heights.end());
+    const double gap = rowGapInHeights * heights[heights.size() / 2];
+    const auto centre = [&symbols](std::size_t i) { return symbols[i]->box.minY() + symbols[i]->box.standardHeight() / 2; };
+    std::sort(order.begin(), order.end(), [&centre](std::size_t a, std::size_t b) { return centre(a) < centre(b); });
+    std::vector<std::vector<std::size_t>> clusters{{order.front()}};
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        if (centre(order[k]) - centre(order[k - 1]) > gap) {
+            clusters.emplace_back();
+        }
+        clusters.back().push_back(order[k]);
+    }
+    if (clusters.size() < 2) {
+        return rows;
+    }
+    for (const auto& cluster : clusters) {
+        Rect extent = symbols[cluster.front()]->box.standardized();
+        for (const std::size_t i : cluster) {
+            extent = Geometry::unionOf(extent, symbols[i]->box);
+        }
+        for (const std::size_t i : cluster) {
+            rows[i] = extent;
+        }
+    }
+    return rows;
+}
+
 /// The symbol's box, as tall as its word and widened by `slack` on both sides, inside the word.
-Rect safeSymbolBox(const Rect& symbol, const Rect& word, double slack, bool first, bool last)
+/// In a word that spans more than one row, `row` is the symbol's own row: the box is then as
+/// tall as that row and kept to the row's part of the word, so that a part of the word never
+/// covers the text of the next row.
+Rect safeSymbolBox(const Rect& symbol, const Rect& word, double slack, bool first, bool last,
+                   const std::optional<Rect>& row)
 {
     if (!symbol.hasArea()) {
         return word;
@@ -25,8 +77,14 @@ Rect safeSymbolBox(const Rect& symbol, const Rect& word, double slack, bool firs
         left = word.minX();
         right = word.maxX();
     }
-    const double top = std::min(word.minY(), symbol.minY());
-    const double bottom = std::max(word.maxY(), symbol.maxY());
+    double top = std::min(word.minY(), symbol.minY());
+    double bottom = std::max(word.maxY(), symbol.maxY());
+    if (row) {
+        top = row->minY();
+        bottom = row->maxY();
+        left = first ? row->minX() : std::max(left, row->minX());
+        right = last ? row->maxX() : std::min(right, row->maxX());
+    }
     return Rect{left, top, right - left, bottom - top};
 }
 
@@ -61,10 +119,12 @@ public:
             text += ' ';
         }
         const double slack = box.standardWidth() / double(kept.size());
+        const std::vector<std::optional<Rect>> rows = rowsOf(kept);
         for (std::size_t i = 0; i < kept.size(); ++i) {
             const std::size_t start = text.size();
             text += kept[i]->text;
-            spans.push_back({start, text.size(), safeSymbolBox(kept[i]->box, box, slack, i == 0, i + 1 == kept.size())});
+            spans.push_back({start, text.size(),
+                             safeSymbolBox(kept[i]->box, box, slack, i == 0, i + 1 == kept.size(), rows[i])});
         }
         extent = extent.hasArea() ? Geometry::unionOf(extent, box) : box;
     }

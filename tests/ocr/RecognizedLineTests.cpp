@@ -72,6 +72,35 @@ TEST(RecognizedLineBuilder, PartOfAWordIsCoveredGenerouslyButStaysInsideTheWord)
     EXPECT_NEAR(value.maxY(), 124, 1e-9);
 }
 
+TEST(RecognizedLineBuilder, APartOfAWordJoinedAcrossALineBreakKeepsToItsOwnRow)
+{
+    // A token wrapped onto the next row and read (or repaired) as one word: its box spans both
+    // rows, but the part on the first row must not cover the second row's text.
+    RecognizedWord wrapped = word("token=AKIA", 600);
+    wrapped.absorb(word("IOSFODNN7", 10, 126));
+    const auto line = RecognizedLineBuilder::build(row({word("export", 500), wrapped}), imageSize,
+                                                   OCRObservation::Source::native);
+    ASSERT_TRUE(line);
+    ASSERT_EQ(line->string, "export token=AKIAIOSFODNN7");
+    const Rect first = pixelBoxOf(*line, 13, 17); // "AKIA", on the first row
+    EXPECT_GE(first.minY(), 100 - 1e-9);
+    EXPECT_LE(first.maxY(), 120 + 1e-9) << "not down into the next row";
+    const Rect second = pixelBoxOf(*line, 17, 26); // "IOSFODNN7", on the next row
+    EXPECT_GE(second.minY(), 126 - 1e-9);
+    EXPECT_LE(second.maxY(), 146 + 1e-9);
+    EXPECT_LE(second.maxX(), 10 + 90 + 1e-9) << "the last symbol keeps to its own row's end";
+    // An ordinary word keeps its full height for every symbol, a low underscore included.
+    const Rect plain = pixelBoxOf(*line, 0, 2);
+    EXPECT_NEAR(plain.minY(), 100, 1e-9);
+    EXPECT_NEAR(plain.maxY(), 120, 1e-9);
+    RecognizedWord snake = word("a_b", 10);
+    snake.symbols[1].box = Rect{20, 118, 8, 3};
+    const auto one = RecognizedLineBuilder::build(row({snake}), imageSize, OCRObservation::Source::native);
+    const Rect underscore = pixelBoxOf(*one, 1, 2);
+    EXPECT_NEAR(underscore.minY(), 100, 1e-9);
+    EXPECT_NEAR(underscore.maxY(), 121, 1e-9);
+}
+
 TEST(RecognizedLineBuilder, SymbolsWithoutTextOrBoxesAreHandled)
 {
     RecognizedWord w = word("ab", 10);
