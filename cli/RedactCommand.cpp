@@ -96,8 +96,7 @@ std::optional<RedactCommand::Options> RedactCommand::parse(const std::vector<std
         error = "-o and --out-dir cannot be used together";
     } else if (!options.outputFile.empty() && options.imageFiles.size() > 1) {
         error = "-o takes one image only; use --out-dir for several";
-    } else if (std::ranges::count(options.imageFiles, std::string(StandardStreams::dash)) > 0 &&
-               options.imageFiles.size() > 1) {
+    } else if (options.imageFiles.size() > 1 && std::ranges::any_of(options.imageFiles, StandardStreams::isDash)) {
         error = "- (standard input) must be the only image";
     } else if (StandardStreams::isDash(options.imageFiles.front()) && options.outputFile.empty()) {
         error = "an image from standard input needs -o FILE, or -o - for standard output";

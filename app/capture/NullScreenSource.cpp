@@ -6,7 +6,7 @@ namespace tarnveil {
 
 void NullScreenSource::grab(std::function<void(ScreenGrab)> done)
 {
-    done(AreaCaptureResult::failed(StatusText::translated(QString::fromUtf8(StatusLines::captureUnavailable))));
+    done(AreaCaptureResult::failed(StatusLines::captureUnavailable));
 }
 
 } // namespace tarnveil

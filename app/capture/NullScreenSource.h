@@ -7,7 +7,6 @@ namespace tarnveil {
 /// For desktops where no display can be grabbed: every grab fails with a clear message.
 class NullScreenSource final : public ScreenSource {
 public:
-    QString name() const override { return QStringLiteral("null"); }
     void grab(std::function<void(ScreenGrab)> done) override;
 };
 

@@ -25,11 +25,6 @@ namespace {
 constexpr uint responseSuccess = 0;
 constexpr uint responseCancelled = 1;
 
-AreaCaptureResult failedWith(const char* line)
-{
-    return AreaCaptureResult::failed(StatusText::translated(QString::fromUtf8(line)));
-}
-
 bool meansNoPortal(QDBusError::ErrorType type)
 {
     switch (type) {
@@ -62,7 +57,7 @@ std::vector<FrozenScreen> currentLayout()
 PortalScreenSource::PortalScreenSource(QDBusConnection bus, QObject* parent) : QObject(parent), bus_(std::move(bus))
 {
     timeout_.setSingleShot(true);
-    connect(&timeout_, &QTimer::timeout, this, [this] { finish(failedWith(StatusLines::screenshotServiceSilent)); });
+    connect(&timeout_, &QTimer::timeout, this, [this] { finish(AreaCaptureResult::failed(StatusLines::screenshotServiceSilent)); });
 }
 
 PortalScreenSource::~PortalScreenSource()
@@ -77,7 +72,7 @@ void PortalScreenSource::grab(std::function<void(ScreenGrab)> done)
     }
     done_ = std::move(done);
     if (!bus_.isConnected()) {
-        finish(failedWith(StatusLines::screenshotServiceMissing));
+        finish(AreaCaptureResult::failed(StatusLines::screenshotServiceMissing));
         return;
     }
     request(false);
@@ -108,10 +103,10 @@ void PortalScreenSource::request(bool interactive)
         if (reply.isError()) {
             const QDBusError error = reply.error();
             if (meansNoPortal(error.type())) {
-                finish(failedWith(StatusLines::screenshotServiceMissing));
+                finish(AreaCaptureResult::failed(StatusLines::screenshotServiceMissing));
             } else if (error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout ||
                        error.type() == QDBusError::TimedOut) {
-                finish(failedWith(StatusLines::screenshotServiceSilent));
+                finish(AreaCaptureResult::failed(StatusLines::screenshotServiceSilent));
             } else {
                 finish(AreaCaptureResult::failed(StatusText::plain(error.message())));
             }
@@ -156,11 +151,11 @@ void PortalScreenSource::response(uint code, const QVariantMap& results)
     } else if (code == responseCancelled) {
         // Without a dialog the only one who can say no is the desktop's permission store; in
         // the interactive mode it is the user closing the portal's dialog.
-        finish(interactive_ ? ScreenGrab(AreaCaptureResult::cancelled()) : ScreenGrab(failedWith(StatusLines::capturePermissionDenied)));
+        finish(interactive_ ? AreaCaptureResult::cancelled() : AreaCaptureResult::failed(StatusLines::capturePermissionDenied));
     } else if (!interactive_) {
         request(true);
     } else {
-        finish(failedWith(StatusLines::captureFailed));
+        finish(AreaCaptureResult::failed(StatusLines::captureFailed));
     }
 }
 
@@ -168,7 +163,7 @@ void PortalScreenSource::deliver(const QVariantMap& results)
 {
     const QUrl uri(results.value(QStringLiteral("uri")).toString());
     if (!uri.isLocalFile()) {
-        finish(failedWith(StatusLines::captureFailed));
+        finish(AreaCaptureResult::failed(StatusLines::captureFailed));
         return;
     }
     const QString file = uri.toLocalFile();
@@ -186,7 +181,7 @@ void PortalScreenSource::deliver(const QVariantMap& results)
     }
     std::vector<FrozenScreen> screens = splitDesktop(*image, currentLayout());
     if (screens.empty()) {
-        finish(failedWith(StatusLines::noMatchingDisplay));
+        finish(AreaCaptureResult::failed(StatusLines::noMatchingDisplay));
         return;
     }
     finish(std::move(screens));

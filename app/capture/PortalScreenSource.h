@@ -33,7 +33,6 @@ public:
     explicit PortalScreenSource(QDBusConnection bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
     ~PortalScreenSource() override;
 
-    QString name() const override { return QStringLiteral("portal"); }
     /// A grab while another is waiting for the portal is ignored.
     void grab(std::function<void(ScreenGrab)> done) override;
 

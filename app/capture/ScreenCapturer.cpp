@@ -6,15 +6,6 @@
 
 namespace tarnveil {
 
-namespace {
-
-AreaCaptureResult failedWith(const char* line)
-{
-    return AreaCaptureResult::failed(StatusText::translated(QString::fromUtf8(line)));
-}
-
-} // namespace
-
 ScreenCapturer::ScreenCapturer(std::unique_ptr<ScreenSource> source) : source_(std::move(source)) {}
 
 void ScreenCapturer::captureArea(std::function<void(AreaCaptureResult)> done)
@@ -26,7 +17,7 @@ void ScreenCapturer::captureArea(std::function<void(AreaCaptureResult)> done)
         }
         auto screens = std::make_shared<std::vector<FrozenScreen>>(std::get<std::vector<FrozenScreen>>(std::move(grab)));
         if (screens->empty()) {
-            done(failedWith(StatusLines::noMatchingDisplay));
+            done(AreaCaptureResult::failed(StatusLines::noMatchingDisplay));
             return;
         }
         selector_.begin(*screens, [screens, done](std::optional<SelectedArea> area) {
@@ -35,13 +26,13 @@ void ScreenCapturer::captureArea(std::function<void(AreaCaptureResult)> done)
                 return;
             }
             if (area->screen >= screens->size()) {
-                done(failedWith(StatusLines::noMatchingDisplay));
+                done(AreaCaptureResult::failed(StatusLines::noMatchingDisplay));
                 return;
             }
             const FrozenScreen& screen = (*screens)[area->screen];
             QImage image = screen.cut(area->rect);
             if (image.isNull()) {
-                done(failedWith(StatusLines::captureFailed));
+                done(AreaCaptureResult::failed(StatusLines::captureFailed));
                 return;
             }
             done(AreaCaptureResult::captured(std::move(image), screen.devicePixelRatio));

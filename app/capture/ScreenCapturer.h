@@ -17,7 +17,6 @@ public:
 
     void captureArea(std::function<void(AreaCaptureResult)> done) override;
 
-    const ScreenSource& source() const { return *source_; }
     RegionSelector& selector() { return selector_; }
 
 private:

@@ -2,8 +2,6 @@
 
 #include <functional>
 
-#include <QString>
-
 #include "capture/ScreenGrab.h"
 
 namespace tarnveil {
@@ -14,8 +12,6 @@ class ScreenSource {
 public:
     virtual ~ScreenSource() = default;
 
-    /// The name the environment variable TARNVEIL_CAPTURE_BACKEND uses for this source.
-    virtual QString name() const = 0;
     virtual void grab(std::function<void(ScreenGrab)> done) = 0;
 };
 

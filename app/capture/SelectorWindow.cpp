@@ -1,5 +1,6 @@
 #include "capture/SelectorWindow.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -25,12 +26,19 @@ SelectorWindow::SelectorWindow(const FrozenScreen& screen)
     , screen_(screen.screen)
 {
     setObjectName(QStringLiteral("selectorWindow"));
-    setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
     connect(view_, &SelectorView::selected, this, &SelectorWindow::selected);
     connect(view_, &SelectorView::cancelled, this, &SelectorWindow::cancelled);
+}
+
+void SelectorWindow::closeEvent(QCloseEvent* event)
+{
+    // Closed from outside (the window manager, a compositor's shortcut): the selection is
+    // cancelled rather than left waiting with the application's windows hidden.
+    event->ignore();
+    emit cancelled();
 }
 
 void SelectorWindow::present(bool takeKeys)

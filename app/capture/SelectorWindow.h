@@ -27,6 +27,9 @@ signals:
     void selected(const QRectF& globalRect);
     void cancelled();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     SelectorView* view_ = nullptr;
     QRect geometry_;

@@ -28,7 +28,7 @@ void X11ScreenSource::grab(std::function<void(ScreenGrab)> done)
         screens.push_back(std::move(frozen));
     }
     if (screens.empty()) {
-        done(AreaCaptureResult::failed(StatusText::translated(QString::fromUtf8(StatusLines::noMatchingDisplay))));
+        done(AreaCaptureResult::failed(StatusLines::noMatchingDisplay));
         return;
     }
     done(std::move(screens));

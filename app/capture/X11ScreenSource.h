@@ -8,7 +8,6 @@ namespace tarnveil {
 /// before anything of the selector is shown. Needs no compositor.
 class X11ScreenSource final : public ScreenSource {
 public:
-    QString name() const override { return QStringLiteral("x11"); }
     void grab(std::function<void(ScreenGrab)> done) override;
 };
 

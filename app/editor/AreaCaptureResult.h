@@ -17,6 +17,8 @@ struct AreaCaptureResult {
 
     static AreaCaptureResult captured(QImage image, double scale) { return {std::move(image), scale, std::nullopt}; }
     static AreaCaptureResult failed(StatusText failure) { return {std::nullopt, 1.0, std::move(failure)}; }
+    /// Failed with `line`, one of the translated status lines.
+    static AreaCaptureResult failed(const char* line) { return failed(StatusText::translated(QString::fromUtf8(line))); }
     static AreaCaptureResult cancelled() { return {}; }
 
     bool isCancelled() const { return !image && !failure; }

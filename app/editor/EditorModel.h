@@ -148,7 +148,7 @@ public:
     /// Loads the image on the clipboard (or its first image file) at scale 2, without a source.
     void paste();
 
-    /// Seconds between hiding the application's windows and starting the area selection, so
+    /// Milliseconds between hiding the application's windows and starting the area selection, so
     /// that the windows are gone from the screen before it is captured.
     static constexpr int captureDelayMilliseconds = 150;
     /// The screen-area capture `captureScreenshot()` uses; none until the application sets

@@ -25,7 +25,7 @@ void EditorModel::captureScreenshot()
     platform_->hideApplicationWindows();
     QTimer::singleShot(captureDelayMilliseconds, this, [this] {
         if (areaCapture_ == nullptr) {
-            finishCapture(AreaCaptureResult::failed(StatusText::translated(QString::fromUtf8(StatusLines::captureUnavailable))));
+            finishCapture(AreaCaptureResult::failed(StatusLines::captureUnavailable));
             return;
         }
         QPointer<EditorModel> model(this);

@@ -42,8 +42,6 @@ public:
     QString languageRaw() const;
     /// True while the tray item is shown.
     bool showsTrayItem() const;
-    /// The screen-area capture the model uses.
-    AreaCapture& areaCapture() const { return *capture_; }
 
     /// Brings the window forward (shows it again after a close) and loads the first of
     /// `files` that decodes as an image; the others are ignored.

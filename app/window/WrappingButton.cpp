@@ -40,20 +40,10 @@ void WrappingButton::setWrappedText(const QString& text)
     updateGeometry();
 }
 
-int WrappingButton::horizontalPadding() const
-{
-    return 2 * sidePadding;
-}
-
-int WrappingButton::verticalPadding() const
-{
-    return 2 * linePadding;
-}
-
 int WrappingButton::heightForWidth(int width) const
 {
-    const int textHeight = label_->heightForWidth(std::max(1, width - horizontalPadding()));
-    return std::max(QPushButton::sizeHint().height(), textHeight + verticalPadding());
+    const int textHeight = label_->heightForWidth(std::max(1, width - 2 * sidePadding));
+    return std::max(QPushButton::sizeHint().height(), textHeight + 2 * linePadding);
 }
 
 QSize WrappingButton::sizeHint() const

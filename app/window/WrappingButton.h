@@ -27,8 +27,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    int horizontalPadding() const;
-    int verticalPadding() const;
     void followPalette();
 
     QLabel* label_ = nullptr;

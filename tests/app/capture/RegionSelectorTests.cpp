@@ -12,10 +12,14 @@
 #include <QPainter>
 #include <QTest>
 
+#include "capture/NullScreenSource.h"
+#include "capture/PortalScreenSource.h"
 #include "capture/RegionSelector.h"
 #include "capture/ScreenCapturer.h"
 #include "capture/SelectorView.h"
+#include "capture/ScreenSources.h"
 #include "capture/SelectorWindow.h"
+#include "capture/X11ScreenSource.h"
 
 namespace tarnveil::test {
 namespace {
@@ -126,6 +130,13 @@ TEST_F(RegionSelectorTest, RightClickAndEscapeCancel)
     QTest::keyClick(view(0), Qt::Key_Escape);
     ASSERT_EQ(completions.size(), 2u);
     EXPECT_FALSE(completions[1].has_value());
+
+    // A selector window closed from outside cancels too, instead of waiting forever.
+    begin({frozen(QRect(0, 0, 300, 200), 1.0)});
+    selector.windows().front()->close();
+    ASSERT_EQ(completions.size(), 3u);
+    EXPECT_FALSE(completions[2].has_value());
+    EXPECT_FALSE(selector.isSelecting());
 }
 
 TEST_F(RegionSelectorTest, OneWindowPerDisplayAndTheSelectionCompletesOnce)
@@ -194,12 +205,31 @@ TEST_F(RegionSelectorTest, TheFrozenDisplayIsDimmedExceptTheSelectionWhichIsOutl
 class PreparedScreens final : public ScreenSource {
 public:
     explicit PreparedScreens(std::vector<FrozenScreen> screens) : screens_(std::move(screens)) {}
-    QString name() const override { return QStringLiteral("prepared"); }
     void grab(std::function<void(ScreenGrab)> done) override { done(screens_); }
 
 private:
     std::vector<FrozenScreen> screens_;
 };
+
+TEST(ScreenSources, TheEnvironmentChoosesTheSourceAndAnythingElseOffscreenIsNone)
+{
+    struct Case {
+        const char* forced;
+        bool x11;
+        bool portal;
+    };
+    for (const Case& c : {Case{"x11", true, false}, Case{"portal", false, true}, Case{"null", false, false},
+                          Case{"bogus", false, false}, Case{"", false, false}}) {
+        SCOPED_TRACE(c.forced);
+        qputenv(ScreenSources::backendVariable, c.forced);
+        const std::unique_ptr<ScreenSource> source = ScreenSources::forThisDesktop();
+        ASSERT_NE(source, nullptr);
+        EXPECT_EQ(dynamic_cast<X11ScreenSource*>(source.get()) != nullptr, c.x11);
+        EXPECT_EQ(dynamic_cast<PortalScreenSource*>(source.get()) != nullptr, c.portal);
+        EXPECT_EQ(dynamic_cast<NullScreenSource*>(source.get()) != nullptr, !c.x11 && !c.portal);
+    }
+    qunsetenv(ScreenSources::backendVariable);
+}
 
 TEST(ScreenCapturer, CutsTheAreaAtFullResolutionFromTheDisplayThatGotTheMouseDown)
 {
